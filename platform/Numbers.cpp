@@ -1,0 +1,187 @@
+#include "Numbers.h"
+
+#include <QLocale>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace platform {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Checks the shape of a number text (commas already turned into points) and returns the
+// part from the sign on, or false when the shape is wrong.
+bool NumberShape(std::string_view s, std::string_view& body) {
+    size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    const size_t start = i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (IsDigit(s[i]))
+            ++digits;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (digits == 0)
+        return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        size_t expDigits = 0;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != s.size())
+        return false;
+    body = s.substr(start);
+    return true;
+}
+
+} // namespace
+
+bool ParseNumber(std::string_view text, double& value) {
+    std::string s(text);
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    std::string_view body;
+    if (!NumberShape(s, body))
+        return false;
+    bool negative = false;
+    if (body.front() == '+' || body.front() == '-') {
+        negative = body.front() == '-';
+        body.remove_prefix(1);
+    }
+    double v = 0;
+    const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow to zero is a number; overflow is not.
+        double probe = 0;
+        if (std::sscanf(std::string(body).c_str(), "%lf", &probe) != 1 || std::isinf(probe))
+            return false;
+        v = probe;
+    } else if (ec != std::errc() || end != body.data() + body.size()) {
+        return false;
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+bool ParseInt(std::string_view text, int32_t& value, bool allowHex) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (allowHex && i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    }
+    if (i == text.size())
+        return false;
+    int64_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), v, base);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return false;
+    if (negative)
+        v = -v;
+    // Hexadecimal texts name 32-bit patterns, so $FFFFFFFF is -1 as it would be in a colour.
+    if (base == 16 && v >= 0 && v <= int64_t(std::numeric_limits<uint32_t>::max()))
+        v = int64_t(int32_t(uint32_t(v)));
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+        return false;
+    value = int32_t(v);
+    return true;
+}
+
+int32_t IntOr(std::string_view text, int32_t fallback) {
+    int32_t v = 0;
+    return ParseInt(text, v) ? v : fallback;
+}
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 0x80)
+        return char(point[0].unicode());
+    return '.';
+}
+
+std::string FormatGeneral(double value, char decimalSeparator) {
+    if (value == 0 || !std::isfinite(value))
+        return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
+    // 15 significant digits, rounded once; the exponent decides the notation.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    std::string s(buf);
+    const size_t ePos = s.find('e');
+    const int exponent = std::atoi(s.c_str() + ePos + 1);
+    const bool negative = s[0] == '-';
+    std::string digits;
+    for (size_t i = negative ? 1 : 0; i < ePos; ++i)
+        if (IsDigit(s[i]))
+            digits += s[i];
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += decimalSeparator;
+            out += digits.substr(1);
+        }
+        char expText[16];
+        std::snprintf(expText, sizeof expText, "E%s%03d", exponent < 0 ? "-" : "",
+                      std::abs(exponent));
+        return out + expText;
+    }
+    if (exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out += std::string(size_t(-exponent - 1), '0');
+        return out + digits;
+    }
+    const size_t intDigits = size_t(exponent) + 1;
+    if (digits.size() <= intDigits)
+        return out + digits + std::string(intDigits - digits.size(), '0');
+    return out + digits.substr(0, intDigits) + decimalSeparator + digits.substr(intDigits);
+}
+
+std::string FormatFixed(double value, int decimals) {
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    return buf;
+}
+
+int32_t RoundHalfEven(double value) {
+    if (std::isnan(value))
+        return 0;
+    const double r = std::nearbyint(value); // the default rounding mode is to nearest even
+    if (r <= double(std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (r >= double(std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    return int32_t(r);
+}
+
+} // namespace platform

@@ -1,0 +1,85 @@
+#include "Paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cctype>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+QString HostName(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+size_t LastSeparator(std::string_view path) {
+    for (size_t i = path.size(); i > 0; --i)
+        if (IsPathSeparator(path[i - 1]))
+            return i - 1;
+    return std::string_view::npos;
+}
+
+} // namespace
+
+bool IsPathSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+bool IsAbsolutePath(std::string_view path) {
+    if (!path.empty() && path[0] == '/')
+        return true;
+    if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\')
+        return true;
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && IsPathSeparator(path[2]);
+}
+
+std::string ExtractFilePath(std::string_view path) {
+    const size_t sep = LastSeparator(path);
+    return sep == std::string_view::npos ? std::string() : std::string(path.substr(0, sep + 1));
+}
+
+std::string ExtractFileName(std::string_view path) {
+    const size_t sep = LastSeparator(path);
+    return std::string(sep == std::string_view::npos ? path : path.substr(sep + 1));
+}
+
+std::string ExtractFileExt(std::string_view path) {
+    const std::string name = ExtractFileName(path);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string ChangeFileExt(std::string_view path, std::string_view ext) {
+    const size_t nameStart = LastSeparator(path) + 1; // npos + 1 == 0
+    const size_t dot = path.rfind('.');
+    const size_t cut = (dot == std::string_view::npos || dot < nameStart) ? path.size() : dot;
+    return std::string(path.substr(0, cut)) + std::string(ext);
+}
+
+bool FileExists(const std::string& path) {
+    const QFileInfo info(HostName(path));
+    return info.exists() && !info.isDir();
+}
+
+bool DirectoryExists(const std::string& path) {
+    return QFileInfo(HostName(path)).isDir();
+}
+
+bool IsFileWritable(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+bool ForceDirectories(const std::string& path) {
+    return QDir().mkpath(HostName(path));
+}
+
+std::string ProgramFilePath() {
+    char buf[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, size_t(n)) : std::string();
+}
+
+} // namespace platform

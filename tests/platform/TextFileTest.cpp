@@ -1,0 +1,46 @@
+#include "platform/TextFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace platform;
+
+TEST(SplitLines, AnyLineEndReadsAndCrLfIsWritten) {
+    const Lines expected = {"a", "", "b", "c"};
+    for (const char* bytes : {"a\r\n\r\nb\r\nc\r\n", "a\n\nb\nc", "a\r\rb\rc\r", "a\r\n\nb\rc"})
+        EXPECT_EQ(SplitLines(bytes), expected) << bytes;
+    EXPECT_TRUE(SplitLines("").empty());
+    EXPECT_EQ(JoinLines(expected), "a\r\n\r\nb\r\nc\r\n");
+}
+
+TEST(WriteFileLines, ReplacesTheFileAndKeepsBytes) {
+    TestDir dir;
+    const std::string path = dir.Write("x.chem", "old");
+    ASSERT_TRUE(WriteFileLines(path, {"\xE1rv\xEDzt\xFBr\xF5", "2"}));
+    EXPECT_EQ(dir.Read("x.chem"), "\xE1rv\xEDzt\xFBr\xF5\r\n2\r\n");
+    Lines back;
+    ASSERT_TRUE(ReadFileLines(path, back));
+    EXPECT_EQ(back, (Lines{"\xE1rv\xEDzt\xFBr\xF5", "2"}));
+}
+
+TEST(WriteFileLines, AFailedWriteLeavesTheEarlierFile) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write into a read-only folder";
+    TestDir dir;
+    const std::string path = dir.Write("sub/keep.chem", "precious");
+    ASSERT_EQ(chmod(dir.Path("sub").c_str(), 0500), 0);
+    std::string error;
+    EXPECT_FALSE(WriteFileLines(path, {"new"}, &error));
+    EXPECT_FALSE(error.empty());
+    chmod(dir.Path("sub").c_str(), 0700);
+    EXPECT_EQ(dir.Read("sub/keep.chem"), "precious");
+}
+
+TEST(ReadFileLines, MissingFileIsAFailureWithAReason) {
+    TestDir dir;
+    Lines lines;
+    std::string error;
+    EXPECT_FALSE(ReadFileLines(dir.Path("none.chem"), lines, &error));
+    EXPECT_FALSE(error.empty());
+}
