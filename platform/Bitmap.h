@@ -1,0 +1,77 @@
+// Off-screen bitmaps, colours, points and rectangles of the drawing code.
+//
+// Colours are 32-bit values laid out 0x00BBGGRR (red in the low byte) everywhere in the
+// system. A bitmap holds 24 bits per pixel in memory order red, green, blue, so drawing
+// code can walk its scan lines byte by byte.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+using TColor = int32_t;
+
+struct TPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+};
+
+struct TRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// What a text is drawn with: family, colour and size in points.
+struct TFont {
+    std::string Name;
+    TColor Color = 0;
+    int Size = 8;
+    bool Bold = false;
+};
+
+inline int RedOf(TColor c) {
+    return c & 0xFF;
+}
+inline int GreenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+inline int BlueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+inline TColor MakeColor(int red, int green, int blue) {
+    return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
+}
+
+class TBitmap {
+public:
+    TBitmap() = default;
+    TBitmap(int width, int height) { SetSize(width, height); }
+
+    // Resizes to width x height (negative sizes count as 0); the content becomes black.
+    void SetSize(int width, int height);
+    int Width() const { return Image.width(); }
+    int Height() const { return Image.height(); }
+    bool Empty() const { return Image.isNull(); }
+
+    void Fill(TColor color);
+    // Colour of a pixel; 0 outside the bitmap.
+    TColor Pixel(int x, int y) const;
+    // Sets one pixel; points outside the bitmap are ignored.
+    void SetPixel(int x, int y, TColor color);
+    // The bytes of row y: red, green, blue per pixel. Row y must lie inside the bitmap.
+    uint8_t* ScanLine(int y) { return Image.scanLine(y); }
+    const uint8_t* ScanLine(int y) const { return Image.constScanLine(y); }
+
+    QImage& Picture() { return Image; }
+    const QImage& Picture() const { return Image; }
+
+private:
+    QImage Image;
+};
+
+} // namespace platform
