@@ -1,0 +1,278 @@
+#include "installer/package/PackageReader.h"
+
+#include "installer/package/BzipStream.h"
+#include "installer/package/LooseFiles.h"
+#include "installer/package/PackageFormat.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "shared/Texts.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <charconv>
+
+namespace package {
+
+namespace {
+
+ReaderState& State() {
+    static ReaderState state;
+    static const bool started = [] {
+        state.SourceFolder = platform::ExtractFilePath(platform::ProgramFilePath());
+        return true;
+    }();
+    (void)started;
+    return state;
+}
+
+unsigned char Folded(char c) {
+    return (c >= 'A' && c <= 'Z') ? (unsigned char)(c - 'A' + 'a') : (unsigned char)c;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Folded(x) < Folded(y); });
+}
+
+// Index text as lines; empty lines name nothing and are left out.
+Lines IndexLines(const std::string& text) {
+    Lines lines = platform::SplitLines(text);
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    return lines;
+}
+
+Lines ReadIndex(const PackageFile& file) {
+    const uint64_t size = file.Size();
+    if (size < TrailerSize)
+        return {};
+    const std::string trailer = file.ReadAt(size - TrailerSize, TrailerSize);
+    const uint64_t magicOffset = ReadU32(trailer.data() + 4);
+    if (magicOffset == 0 || magicOffset >= size || size - magicOffset < Magic.size() ||
+        file.ReadAt(magicOffset, Magic.size()) != Magic)
+        return {};
+    const uint64_t indexOffset = ReadU32(trailer.data());
+    if (indexOffset == 0 || indexOffset >= size)
+        throw PackageError("the package index offset " + std::to_string(indexOffset) +
+                           " lies outside the file");
+    const std::string header = file.ReadAt(indexOffset, ChunkHeaderSize);
+    const std::string_view tag(header.data(), 4);
+    if (tag != TagIndexPacked && tag != TagIndexPlain)
+        return {};
+    const uint64_t length = ReadU32(header.data() + 4);
+    if (tag == TagIndexPlain && length > MaxUnpackedIndexSize)
+        throw PackageError("the package index is larger than " +
+                           std::to_string(MaxUnpackedIndexSize) + " bytes");
+    const std::string payload = file.ReadAt(indexOffset + ChunkHeaderSize, length);
+    if (tag == TagIndexPlain)
+        return IndexLines(payload);
+    std::string text;
+    UnpackStream(payload, text, MaxUnpackedIndexSize);
+    return IndexLines(text);
+}
+
+[[noreturn]] void ThrowForEntry(std::string_view name, const std::exception& e) {
+    throw PackageError("package entry \"" + std::string(name) + "\": " + e.what());
+}
+
+// Where an entry comes from: a loose file, else a line of the package index.
+struct EntrySource {
+    std::string LoosePath;
+    std::optional<std::string> IndexValue;
+};
+
+EntrySource Locate(std::string_view name) {
+    EntrySource source;
+    source.LoosePath = FindLooseFile(State().SourceFolder, name);
+    if (source.LoosePath.empty() && State().PackageOpen)
+        source.IndexValue = FindIndexValue(name);
+    return source;
+}
+
+// Reads and decodes the entry of an index line. False when its chunk has an unknown tag;
+// packed tells whether delivery errors are to be caught.
+bool ReadEntry(std::string_view name, const std::string& indexValue, std::string& bytes,
+               bool& packed) {
+    try {
+        PackageChunk chunk = ReadChunk(IndexOffset(indexValue));
+        packed = chunk.Tag == TagPacked;
+        return ChunkBytes(std::move(chunk), bytes);
+    } catch (const PackageError& e) {
+        ThrowForEntry(name, e);
+    }
+}
+
+// A delivery failure: false for a packed entry, an error for a stored one.
+bool DeliveryFailed(std::string_view name, bool packed, const std::string& reason) {
+    if (packed)
+        return false;
+    throw PackageError("package entry \"" + std::string(name) + "\": " + reason);
+}
+
+const char* PictureFormat(std::string_view name) {
+    const std::string ext = UpperAscii(platform::ExtractFileExt(name));
+    if (ext == ".BMP")
+        return "BMP";
+    if (ext == ".JPG")
+        return "JPG";
+    return nullptr;
+}
+
+} // namespace
+
+ReaderState& Reader() {
+    return State();
+}
+
+void ResetReader() {
+    ReaderState& s = State();
+    s.PackageStream.Close();
+    s.PackageIndex.clear();
+    s.PackageOpen = false;
+    s.OpenError.clear();
+    s.PathPrefix.clear();
+    s.LanguageCode.clear();
+    s.LanguageTexts.clear();
+    s.SourceFolder = platform::ExtractFilePath(platform::ProgramFilePath());
+}
+
+bool OpenPackage() {
+    ReaderState& s = State();
+    s.PackageIndex.clear();
+    s.OpenError.clear();
+    if (s.PackageStream.IsOpen()) {
+        try {
+            s.PackageIndex = ReadIndex(s.PackageStream);
+        } catch (const std::exception& e) {
+            s.PackageIndex.clear();
+            s.OpenError = e.what();
+        }
+    }
+    std::stable_sort(s.PackageIndex.begin(), s.PackageIndex.end(), LessIgnoringCase);
+    s.PackageOpen = !s.PackageIndex.empty();
+    return s.PackageOpen;
+}
+
+std::optional<std::string> FindIndexValue(std::string_view name) {
+    for (const std::string& line : State().PackageIndex) {
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos && SameTextAscii(std::string_view(line).substr(0, eq), name))
+            return line.substr(eq + 1);
+    }
+    return std::nullopt;
+}
+
+PackageChunk ReadChunk(uint64_t offset) {
+    const PackageFile& file = State().PackageStream;
+    const std::string header = file.ReadAt(offset, ChunkHeaderSize);
+    PackageChunk chunk;
+    chunk.Tag = header.substr(0, 4);
+    chunk.Offset = offset;
+    chunk.Payload = file.ReadAt(offset + ChunkHeaderSize, ReadU32(header.data() + 4));
+    return chunk;
+}
+
+uint64_t IndexOffset(std::string_view indexValue) {
+    const std::string field = GetField(indexValue, 1, '|');
+    uint64_t offset = 0;
+    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), offset);
+    if (field.empty() || ec != std::errc() || end != field.data() + field.size())
+        throw PackageError("the index offset \"" + field + "\" is not a number");
+    return offset;
+}
+
+bool ChunkBytes(PackageChunk&& chunk, std::string& bytes) {
+    bytes.clear();
+    if (chunk.Tag == TagStored) {
+        bytes = std::move(chunk.Payload);
+        return true;
+    }
+    if (chunk.Tag != TagPacked)
+        return false;
+    const std::string payload = std::move(chunk.Payload);
+    UnpackStream(payload, bytes, MaxUnpackedEntrySize(State().PackageStream.Size()));
+    return true;
+}
+
+bool LoadPackageEntry(std::string_view name, Lines& lines) {
+    if (name.empty())
+        return false;
+    lines.clear();
+    const EntrySource source = Locate(name);
+    if (source.IndexValue) {
+        std::string bytes;
+        bool packed = false;
+        if (!ReadEntry(name, *source.IndexValue, bytes, packed))
+            return false;
+        lines = platform::SplitLines(bytes);
+        return true;
+    }
+    if (source.LoosePath.empty())
+        return false;
+    if (platform::ReadFileLines(source.LoosePath, lines))
+        return true;
+    lines.clear();
+    return false;
+}
+
+bool LoadPackageEntry(std::string_view name, QImage& picture) {
+    if (name.empty())
+        return false;
+    const EntrySource source = Locate(name);
+    if (source.IndexValue) {
+        std::string bytes;
+        bool packed = false;
+        if (!ReadEntry(name, *source.IndexValue, bytes, packed))
+            return false;
+        const char* format = PictureFormat(name);
+        if (!format)
+            return false;
+        QImage image;
+        if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                qsizetype(bytes.size()), format))
+            return DeliveryFailed(name, packed, "not a readable picture");
+        picture = std::move(image);
+        return true;
+    }
+    if (source.LoosePath.empty())
+        return false;
+    QImage image;
+    if (!image.load(QFile::decodeName(source.LoosePath.c_str())))
+        return false;
+    picture = std::move(image);
+    return true;
+}
+
+bool LoadPackageEntry(std::string_view name, FileTarget& target) {
+    if (name.empty())
+        return false;
+    const EntrySource source = Locate(name);
+    if (source.IndexValue) {
+        std::string bytes;
+        bool packed = false;
+        if (!ReadEntry(name, *source.IndexValue, bytes, packed))
+            return false;
+        std::string error;
+        if (!platform::WriteFileBytes(target.Path, bytes, &error))
+            return DeliveryFailed(name, packed, error);
+        return true;
+    }
+    if (source.LoosePath.empty())
+        return false;
+    target.Path = source.LoosePath;
+    return true;
+}
+
+void LoadMemoText(Lines& lines, std::string_view value) {
+    if (value.empty()) {
+        lines.clear();
+        return;
+    }
+    if (value.front() == '$') {
+        lines = platform::SplitLines(ReplaceChar(std::string(value.substr(1)), '|', '\r'));
+        return;
+    }
+    LoadPackageEntry(State().PathPrefix + std::string(value), lines);
+}
+
+} // namespace package
