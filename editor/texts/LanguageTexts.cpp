@@ -1,0 +1,80 @@
+#include "LanguageTexts.h"
+
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <algorithm>
+
+std::vector<std::string> LanguageTexts;
+std::string LanguageCode;
+int DialogCharset = 1;
+
+namespace {
+
+std::string WithSeparator(std::string folder) {
+    if (!folder.empty() && !platform::IsPathSeparator(folder.back()))
+        folder += platform::HostSeparator;
+    return folder;
+}
+
+// Orders whole entries ignoring the letter case of ASCII letters.
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto fold = [](char c) {
+            return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        };
+        return fold(x) < fold(y);
+    });
+}
+
+void SetEntry(std::vector<std::string>& texts, std::string_view key, const std::string& value) {
+    for (std::string& line : texts) {
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos && SameTextAscii(std::string_view(line).substr(0, eq), key)) {
+            line = std::string(key) + '=' + value;
+            return;
+        }
+    }
+    texts.push_back(std::string(key) + '=' + value);
+}
+
+} // namespace
+
+std::string LanguageFileName(const std::string& systemFolder, const std::string& code) {
+    if (code.empty())
+        return {};
+    const std::string folder = WithSeparator(systemFolder);
+    const std::string name = "tevanochem_" + code + ".lng";
+    if (platform::FileExists(folder + name))
+        return folder + name;
+    const QDir dir(QString::fromLocal8Bit(folder.empty() ? std::string(".") : folder));
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        const std::string candidate = entry.toLocal8Bit().toStdString();
+        if (SameTextAscii(candidate, name))
+            return folder + candidate;
+    }
+    return folder + name;
+}
+
+void LoadLanguage(const std::string& systemFolder, const std::string& code) {
+    LanguageCode = code;
+    const std::string fileName = LanguageFileName(systemFolder, code);
+    platform::Lines lines;
+    if (!fileName.empty() && platform::FileExists(fileName) &&
+        platform::ReadFileLines(fileName, lines)) {
+        LanguageTexts = std::move(lines);
+        SetEntry(LanguageTexts, "LNG", code);
+        // A character-set value that is not a number keeps the dialog's usual one.
+        DialogCharset = platform::IntOr(GetText("CharSet", "238"), 238);
+    } else {
+        LanguageTexts = {"LNG=ENG", "CHARSET=1"};
+        DialogCharset = 1;
+    }
+    std::stable_sort(LanguageTexts.begin(), LanguageTexts.end(), LessIgnoringCase);
+}
+
+std::string GetText(std::string_view key, std::string_view englishDefault) {
+    return LookupText(LanguageTexts, key, englishDefault);
+}
