@@ -1,0 +1,156 @@
+#include "FlatXml.h"
+
+#include "shared/Texts.h"
+
+namespace fxml {
+
+namespace {
+
+bool IsControlOrSpace(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
+std::string_view TrimControl(std::string_view text) {
+    while (!text.empty() && IsControlOrSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsControlOrSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view TAttributes::Value(std::string_view name) const {
+    for (size_t i = 0; i < count; ++i)
+        if (SameTextAscii(pairs[i].first, name))
+            return pairs[i].second;
+    return {};
+}
+
+void ParseAttributes(std::string_view tag, TAttributes& out) {
+    enum class State { ElementName, AttributeName, AfterEquals, InValue };
+    out.count = 0;
+    State state = State::ElementName;
+    std::string name;
+    size_t valueStart = 0;
+    for (size_t i = 0; i < tag.size(); ++i) {
+        const char c = tag[i];
+        switch (state) {
+        case State::ElementName:
+            if (IsWhiteSpace(c))
+                state = State::AttributeName;
+            break;
+        case State::AttributeName:
+            if (c == '=')
+                state = State::AfterEquals;
+            else if (c != '"')
+                name += c;
+            break;
+        case State::AfterEquals:
+            if (c == '"') {
+                valueStart = i + 1;
+                state = State::InValue;
+            }
+            break;
+        case State::InValue:
+            if (c == '"') {
+                const std::string_view trimmedName = TrimControl(name);
+                const std::string_view value = TrimControl(tag.substr(valueStart, i - valueStart));
+                if (!trimmedName.empty() && !value.empty()) {
+                    if (out.count == out.pairs.size())
+                        out.pairs.emplace_back();
+                    out.pairs[out.count].first.assign(trimmedName);
+                    out.pairs[out.count].second = value;
+                    ++out.count;
+                }
+                name.clear();
+                state = State::ElementName;
+            }
+            break;
+        }
+    }
+}
+
+std::string_view TXMLItem::Name() const {
+    return Tag.substr(0, Tag.find(' '));
+}
+
+void TXML::LoadFromStrings(const platform::Lines& lines) {
+    items.clear();
+    texts.clear();
+    documentText = -1;
+    source = platform::JoinLines(lines);
+
+    const std::string_view s = source;
+    int32_t current = -1; // the document item
+    int64_t depth = 0;
+    auto appendText = [&](std::string_view token) {
+        int32_t& slot = current < 0 ? documentText : items[size_t(current)].TextIndex;
+        if (slot < 0) {
+            slot = int32_t(texts.size());
+            texts.emplace_back();
+        }
+        std::string& text = texts[size_t(slot)];
+        text += ' ';
+        text += token;
+    };
+
+    size_t i = 0;
+    while (i < s.size()) {
+        if (s[i] != '<') {
+            // Character data runs to the next '<' (excluded) or '>' (included).
+            const size_t stop = s.find_first_of("<>", i);
+            const size_t end = stop == std::string_view::npos ? s.size()
+                               : s[stop] == '<'               ? stop
+                                                              : stop + 1;
+            appendText(s.substr(i, end - i));
+            i = end;
+            continue;
+        }
+        // A tag runs to the next '>'; quotes do not protect one.
+        const size_t close = s.find('>', i + 1);
+        const size_t end = close == std::string_view::npos ? s.size() : close + 1;
+        const std::string_view token = s.substr(i, end - i);
+        i = end;
+        if (token.size() <= 2 || token[1] == '!' || token[1] == '?')
+            continue;
+        if (token[1] == '/') {
+            if (--depth >= 0 && current >= 0)
+                current = items[size_t(current)].Parent;
+            continue;
+        }
+        ++depth;
+        TXMLItem item;
+        item.Parent = current;
+        item.Tag = token.substr(1, token.size() - 2);
+        items.push_back(item);
+        // Every start tag nests, however short its name: "<b>" opens an element like
+        // "<bold>" does, so its closing tag returns to the right parent.
+        if (!item.Tag.empty() && item.Tag.back() == '/')
+            --depth;
+        else
+            current = int32_t(items.size() - 1);
+    }
+}
+
+const std::string& TXML::Text(int32_t index) const {
+    static const std::string none;
+    const int32_t slot = index < 0 ? documentText : items[size_t(index)].TextIndex;
+    return slot < 0 ? none : texts[size_t(slot)];
+}
+
+bool TXML::FindText(std::string_view tag, std::string& text) const {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].Tag == tag) {
+            text = TrimControl(Text(int32_t(i)));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace fxml
