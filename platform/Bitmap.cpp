@@ -3,6 +3,8 @@
 namespace platform {
 
 void TBitmap::SetSize(int width, int height) {
+    if (width == Width() && height == Height())
+        return;
     if (width <= 0 || height <= 0) {
         Image = QImage();
         return;

@@ -52,7 +52,8 @@ public:
     TBitmap() = default;
     TBitmap(int width, int height) { SetSize(width, height); }
 
-    // Resizes to width x height (negative sizes count as 0); the content becomes black.
+    // Resizes to width x height (a side of 0 or less empties the bitmap). The content is
+    // kept when the size does not change and becomes black otherwise.
     void SetSize(int width, int height);
     int Width() const { return Image.width(); }
     int Height() const { return Image.height(); }
