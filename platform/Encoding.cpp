@@ -7,6 +7,8 @@ namespace platform {
 
 namespace {
 
+int CurrentDisplayCharset = 1;
+
 using HighHalf = std::array<char16_t, 128>;
 
 // Bytes 0x80..0xFF. Bytes a code page leaves undefined keep their own value, as the
@@ -99,6 +101,14 @@ QString DecodeText(std::string_view bytes, int charset) {
             return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     }
     return DecodeByTable(bytes, Cp1252);
+}
+
+int DisplayCharset() {
+    return CurrentDisplayCharset;
+}
+
+void SetDisplayCharset(int charset) {
+    CurrentDisplayCharset = charset;
 }
 
 } // namespace platform

@@ -19,4 +19,9 @@ int CodePageOfCharset(int charset);
 // table of their own are decoded by the host's codec when it has one, else as 1252.
 QString DecodeText(std::string_view bytes, int charset);
 
+// The character set texts drawn into pictures and windows are written in; the language
+// sets it, 1 until then.
+int DisplayCharset();
+void SetDisplayCharset(int charset);
+
 } // namespace platform

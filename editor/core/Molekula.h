@@ -29,6 +29,10 @@ using platform::TFont;
 using platform::TPoint;
 using platform::TRect;
 
+namespace platform {
+class TCanvas;
+}
+
 // Element appearance; also the first member of every atom.
 struct TBall {
     std::string Symbol; // upper case ("C", "CL"); empty = no element
@@ -186,8 +190,21 @@ public:
     // Projects the atom for a view (d = R - BallRadius/2) and writes SX, SY.
     void ProjectToScreen(TAtom& atom, const TMatrix3& m, const TViewFrame& frame) const;
 
-    // --- Renderer operations ---------------------------------------------------------
-    // (Draw, DrawView and DrawBall live with the renderer.)
+    // --- Renderer operations (Renderer.cpp, Legend.cpp) -------------------------------
+    // Draws the molecule into target as seen at the given angles in degrees: mode 0 only
+    // projects (every atom's TX..SY and Shade), 1 draws the picture with the legend, 2
+    // without it. A target with a side under 14 pixels gets only the background. Clears
+    // Changed.
+    void Draw(TBitmap& target, uint8_t mode, double angleX, double angleY, double angleZ);
+    // Draws the main view into View at the model's own angles and writes the title.
+    void DrawView();
+    // Paints one shaded ball of radius a in the middle of target, which is covered with
+    // the background colour elsewhere.
+    void DrawBall(TBitmap& target, int a, TColor ballColor, TColor backColor);
+
+private:
+    void DrawLegend(TBitmap& target, platform::TCanvas& canvas);
+    std::vector<uint64_t> DrawOrder; // depth order of the last drawing, kept for reuse
 };
 
 // Rotation for the three view angles in radians (a about x, b about y, c about z).
