@@ -130,8 +130,9 @@ Lines BuildVariables(const VariableSources& sources, const platform::Registry& r
         "%LANGUAGE%=" + sources.LanguageCode,
         "%OPEN%=" + sources.OpenVerb,
     };
+    // Ignoring case, with '_' before the letters as the system's sorted lists have it.
     std::stable_sort(variables.begin(), variables.end(),
-                     [](const auto& a, const auto& b) { return UpperAscii(a) < UpperAscii(b); });
+                     [](const auto& a, const auto& b) { return LowerAscii(a) < LowerAscii(b); });
     return variables;
 }
 

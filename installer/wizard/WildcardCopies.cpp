@@ -17,25 +17,29 @@ constexpr int MaxFolderDepth = 64;
 
 class FolderTreeExpander {
 public:
+    // relative: the wildcard's folder below the installer's folder ("DATA\" or empty);
+    // destination: where that folder's files go, without a trailing separator.
     FolderTreeExpander(Lines& script, size_t insertAt, std::string sourceFolder,
-                       std::string destinationRoot, std::string suffix)
+                       std::string relative, std::string destination, std::string suffix)
         : script(script), insertAt(insertAt), sourceFolder(std::move(sourceFolder)),
-          destinationRoot(std::move(destinationRoot)), suffix(std::move(suffix)) {}
+          relative(std::move(relative)), destination(std::move(destination)),
+          suffix(std::move(suffix)) {}
 
-    // Adds the lines for the folders below relative (which ends with '\' unless empty);
-    // returns the index after the last inserted line.
-    size_t Expand(const std::string& relative, int depth = 0) {
+    // Adds the lines for the folders below the wildcard's folder + sub (which ends with
+    // '\' unless empty); returns the index after the last inserted line.
+    size_t Expand(const std::string& sub = "", int depth = 0) {
+        const std::string below = relative + sub;
         const std::string folder =
-            relative.empty() ? ExcludeSlash(sourceFolder) : FindOnDisk(sourceFolder, relative);
+            below.empty() ? ExcludeSlash(sourceFolder) : FindOnDisk(sourceFolder, below);
         if (folder.empty() || depth > MaxFolderDepth)
             return insertAt;
         for (const DiskEntry& entry : ListFolder(folder)) {
             if (!entry.Folder || !visited.insert({entry.Device, entry.Inode}).second)
                 continue;
-            const std::string path = relative + entry.Name;
-            Insert("MAKEDIR(" + destinationRoot + "\\" + path + ")" + suffix);
-            Insert("COPY(\"%SRCROOT%\\" + path + "\\*.*\"|\"" + destinationRoot + "\\" + path +
-                   "\\\")" + suffix);
+            const std::string path = sub + entry.Name;
+            Insert("MAKEDIR(" + destination + "\\" + path + ")" + suffix);
+            Insert("COPY(\"%SRCROOT%\\" + relative + path + "\\*.*\"|\"" + destination + "\\" +
+                   path + "\\\")" + suffix);
             Expand(path + "\\", depth + 1);
         }
         return insertAt;
@@ -49,7 +53,7 @@ private:
 
     Lines& script;
     size_t insertAt;
-    std::string sourceFolder, destinationRoot, suffix;
+    std::string sourceFolder, relative, destination, suffix;
     std::set<std::pair<uint64_t, uint64_t>> visited;
 };
 
@@ -73,17 +77,18 @@ void ExpandWildcardCopies(Lines& script, const std::string& sourceFolder) {
             continue;
         const JobLine parts = SplitJobLine(line);
         const std::string args = ReplaceText(parts.Arguments, "\"", "", true);
-        std::string destinationRoot = GetField(args, 2, '|');
         std::string relative;
         if (!RelativeFolder(ReplaceText(GetField(args, 1, '|'), "*.*", "", true), relative))
             continue;
-        const size_t at = destinationRoot.find(relative);
-        if (!relative.empty() && at != std::string::npos &&
-            at + relative.size() == destinationRoot.size())
-            destinationRoot = ExcludeSlash(destinationRoot.substr(0, at));
+        // Each subfolder goes below the folder that receives the wildcard's own files: the
+        // folder part of the destination, or a bare variable as a whole.
+        const std::string target = GetField(args, 2, '|');
+        const std::string destination = !target.empty() && target.back() == '%'
+                                            ? target
+                                            : ExcludeSlash(platform::ExtractFilePath(target));
         // Inserted lines are skipped over: they are expanded already.
-        i = FolderTreeExpander(script, i + 1, sourceFolder, destinationRoot, parts.Suffix)
-                .Expand(relative) -
+        i = FolderTreeExpander(script, i + 1, sourceFolder, relative, destination, parts.Suffix)
+                .Expand() -
             1;
     }
 }
