@@ -27,8 +27,6 @@ bool IsAscii(std::string_view text) {
 }
 
 std::string ToUtf8(std::string_view text) {
-    if (IsAscii(text))
-        return std::string(text);
     return platform::DecodeText(text, SystemCharset).toUtf8().toStdString();
 }
 
@@ -255,7 +253,12 @@ TXMLNode* TXMLNode::FindOrAddChild(std::string_view name) {
 void TXMLNode::SetAttribute(std::string_view name, std::string_view value) {
     std::string entry;
     entry.reserve(name.size() + value.size() + 3);
-    entry.append(name).append("=\"").append(ToUtf8(value)).append("\"");
+    entry.append(name).append("=\"");
+    if (IsAscii(value))
+        entry.append(value);
+    else
+        entry.append(ToUtf8(value));
+    entry += '"';
     for (std::string& existing : Attributes) {
         if (SameTextAscii(EntryName(existing), name)) {
             existing = std::move(entry);
@@ -319,7 +322,12 @@ void TXMLNode::WriteTo(Lines& lines) const {
             continue;
         }
         if (!node->Name.empty()) {
-            std::string tag = "<" + node->Name;
+            size_t length = node->Name.size() + 4;
+            for (const std::string& entry : node->Attributes)
+                length += entry.size() + 1;
+            std::string tag;
+            tag.reserve(length);
+            tag.append("<").append(node->Name);
             for (const std::string& entry : node->Attributes)
                 tag.append(" ").append(entry);
             tag += empty ? " />" : ">";

@@ -1,7 +1,6 @@
 #include "editor/files/ImportHelpers.h"
 
-#include "platform/Numbers.h"
-#include "shared/Texts.h"
+#include <charconv>
 
 namespace conv {
 
@@ -20,8 +19,11 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string FormatCoordinate(double value) {
-    // The C library may follow the user's locale and write a comma.
-    return ReplaceChar(platform::FormatFixed(value, 4), ',', '.');
+    // Correctly rounded like "%.4f", but always with a point and much faster.
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 4);
+    return std::string(buffer, result.ptr);
 }
 
 mxml::TXMLNode* StartDocument(mxml::TXML& doc) {
