@@ -131,8 +131,9 @@ std::string FormatGeneral(double value, char decimalSeparator) {
         return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
     // 15 significant digits, rounded once; the exponent decides the notation.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    std::string s(buf);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string s(buf, written.ptr);
     const size_t ePos = s.find('e');
     const int exponent = std::atoi(s.c_str() + ePos + 1);
     const bool negative = s[0] == '-';
