@@ -32,46 +32,44 @@ std::string_view TAttributes::Value(std::string_view name) const {
 }
 
 void ParseAttributes(std::string_view tag, TAttributes& out) {
-    enum class State { ElementName, AttributeName, AfterEquals, InValue };
+    // The scan jumps from one significant character to the next: white space after the
+    // element name, '=' after an attribute name, and the quotes around a value. Quotes
+    // inside an attribute name are dropped from it.
     out.count = 0;
-    State state = State::ElementName;
-    std::string name;
-    size_t valueStart = 0;
-    for (size_t i = 0; i < tag.size(); ++i) {
-        const char c = tag[i];
-        switch (state) {
-        case State::ElementName:
-            if (IsWhiteSpace(c))
-                state = State::AttributeName;
-            break;
-        case State::AttributeName:
-            if (c == '=')
-                state = State::AfterEquals;
-            else if (c != '"')
-                name += c;
-            break;
-        case State::AfterEquals:
-            if (c == '"') {
-                valueStart = i + 1;
-                state = State::InValue;
-            }
-            break;
-        case State::InValue:
-            if (c == '"') {
-                const std::string_view trimmedName = TrimControl(name);
-                const std::string_view value = TrimControl(tag.substr(valueStart, i - valueStart));
-                if (!trimmedName.empty() && !value.empty()) {
-                    if (out.count == out.pairs.size())
-                        out.pairs.emplace_back();
-                    out.pairs[out.count].first.assign(trimmedName);
-                    out.pairs[out.count].second = value;
-                    ++out.count;
-                }
-                name.clear();
-                state = State::ElementName;
-            }
-            break;
+    size_t i = 0;
+    while (true) {
+        while (i < tag.size() && !IsWhiteSpace(tag[i]))
+            ++i;
+        if (i >= tag.size())
+            return;
+        const size_t nameStart = ++i;
+        const size_t equals = tag.find('=', nameStart);
+        if (equals == std::string_view::npos)
+            return;
+        const size_t open = tag.find('"', equals + 1);
+        if (open == std::string_view::npos)
+            return;
+        const size_t close = tag.find('"', open + 1);
+        if (close == std::string_view::npos)
+            return;
+        std::string_view name = tag.substr(nameStart, equals - nameStart);
+        std::string unquoted;
+        if (name.find('"') != std::string_view::npos) {
+            for (char c : name)
+                if (c != '"')
+                    unquoted += c;
+            name = unquoted;
         }
+        name = TrimControl(name);
+        const std::string_view value = TrimControl(tag.substr(open + 1, close - open - 1));
+        if (!name.empty() && !value.empty()) {
+            if (out.count == out.pairs.size())
+                out.pairs.emplace_back();
+            out.pairs[out.count].first.assign(name);
+            out.pairs[out.count].second = value;
+            ++out.count;
+        }
+        i = close + 1;
     }
 }
 
