@@ -13,6 +13,12 @@ namespace wizard {
 
 namespace {
 
+std::string WithSeparator(std::string path) {
+    if (path.empty() || !platform::IsPathSeparator(path.back()))
+        path.push_back('/');
+    return path;
+}
+
 bool Exists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
@@ -28,11 +34,8 @@ std::string MatchInFolder(const std::string& folder, const std::string& part) {
 } // namespace
 
 std::string FindOnDisk(const std::string& base, const std::string& path) {
-    std::string found;
-    if (!path.empty() && path[0] == '/')
-        found = "/";
-    else if (!base.empty())
-        found = platform::IsPathSeparator(base.back()) ? base : base + '/';
+    const bool absolute = !path.empty() && path[0] == '/';
+    std::string found = absolute ? std::string(1, '/') : base.empty() ? base : WithSeparator(base);
     size_t start = 0;
     bool any = false;
     while (start <= path.size()) {
@@ -48,7 +51,7 @@ std::string FindOnDisk(const std::string& base, const std::string& path) {
                     return {};
                 next = found + match;
             }
-            found = next + '/';
+            found = WithSeparator(std::move(next));
             any = true;
         }
         start = end + 1;
@@ -72,7 +75,7 @@ std::vector<DiskEntry> ListFolder(const std::string& folder) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir)
         return entries;
-    const std::string prefix = !folder.empty() && folder.back() == '/' ? folder : folder + '/';
+    const std::string prefix = WithSeparator(folder);
     while (const dirent* d = ::readdir(dir.get())) {
         const std::string name = d->d_name;
         if (name == "." || name == "..")
