@@ -39,8 +39,11 @@ public:
 // content does not shrink by more than a few times; a bzip2 stream that expands far
 // beyond its file is refused instead of filling memory.
 uint64_t MaxUnpackedEntrySize(uint64_t packageFileSize);
-// The most bytes the index may decode to (a line per entry, far above any real product).
+// The most bytes the index may hold (a line per entry, far above any real product), and
+// an entry loaded as text lines (setup files, texts, the job script). Lines cost more
+// memory than their bytes, so text is held to a tighter bound than other entries.
 constexpr uint64_t MaxUnpackedIndexSize = 8u << 20;
+constexpr uint64_t MaxTextEntrySize = 8u << 20;
 
 uint32_t ReadU32(const char* bytes);
 void AppendU32(std::string& out, uint32_t value);

@@ -92,11 +92,11 @@ EntrySource Locate(std::string_view name) {
 // Reads and decodes the entry of an index line. False when its chunk has an unknown tag;
 // packed tells whether delivery errors are to be caught.
 bool ReadEntry(std::string_view name, const std::string& indexValue, std::string& bytes,
-               bool& packed) {
+               bool& packed, uint64_t limit = 0) {
     try {
         PackageChunk chunk = ReadChunk(IndexOffset(indexValue));
         packed = chunk.Tag == TagPacked;
-        return ChunkBytes(std::move(chunk), bytes);
+        return ChunkBytes(std::move(chunk), bytes, limit);
     } catch (const PackageError& e) {
         ThrowForEntry(name, e);
     }
@@ -181,16 +181,20 @@ uint64_t IndexOffset(std::string_view indexValue) {
     return offset;
 }
 
-bool ChunkBytes(PackageChunk&& chunk, std::string& bytes) {
+bool ChunkBytes(PackageChunk&& chunk, std::string& bytes, uint64_t limit) {
     bytes.clear();
+    if (limit == 0)
+        limit = MaxUnpackedEntrySize(State().PackageStream.Size());
     if (chunk.Tag == TagStored) {
+        if (chunk.Payload.size() > limit)
+            throw PackageError("the entry is larger than " + std::to_string(limit) + " bytes");
         bytes = std::move(chunk.Payload);
         return true;
     }
     if (chunk.Tag != TagPacked)
         return false;
     const std::string payload = std::move(chunk.Payload);
-    UnpackStream(payload, bytes, MaxUnpackedEntrySize(State().PackageStream.Size()));
+    UnpackStream(payload, bytes, limit);
     return true;
 }
 
@@ -202,7 +206,7 @@ bool LoadPackageEntry(std::string_view name, Lines& lines) {
     if (source.IndexValue) {
         std::string bytes;
         bool packed = false;
-        if (!ReadEntry(name, *source.IndexValue, bytes, packed))
+        if (!ReadEntry(name, *source.IndexValue, bytes, packed, MaxTextEntrySize))
             return false;
         lines = platform::SplitLines(bytes);
         return true;

@@ -66,8 +66,9 @@ PackageChunk ReadChunk(uint64_t offset);
 // a number.
 uint64_t IndexOffset(std::string_view indexValue);
 // The entry's bytes from a PACK or FILE chunk (decoded when packed); false for any other
-// tag. Throws PackageError on damage.
-bool ChunkBytes(PackageChunk&& chunk, std::string& bytes);
+// tag. Throws PackageError on damage or when the entry holds more than limit bytes
+// (by default MaxUnpackedEntrySize of the package file).
+bool ChunkBytes(PackageChunk&& chunk, std::string& bytes, uint64_t limit = 0);
 
 // What a file target carries: the destination path in, the path of the data out (the
 // destination, or the loose file itself when one is used in place).
@@ -76,8 +77,9 @@ struct FileTarget {
 };
 
 // Loads the named entry into the target; true when something was loaded. Text lines are
-// emptied first. Pictures from the package are chosen by the name's extension (.BMP or
-// .JPG, any letter case); loose pictures by the platform's image loader.
+// emptied first; a packaged entry of more than MaxTextEntrySize bytes is refused as text. Pictures
+// from the package are chosen by the name's extension (.BMP or .JPG, any letter case); loose
+// pictures by the platform's image loader.
 bool LoadPackageEntry(std::string_view name, Lines& lines);
 bool LoadPackageEntry(std::string_view name, QImage& picture);
 bool LoadPackageEntry(std::string_view name, FileTarget& target);

@@ -4,6 +4,7 @@
 #include "installer/package/PackageFormat.h"
 #include "installer/package/PackageReader.h"
 #include "package/PackageFixture.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <functional>
@@ -15,7 +16,7 @@ namespace {
 enum class Outcome {
     NoPackage,     // OpenPackage false without a reason: the installer runs on loose files
     BadIndex,      // OpenPackage false with the reason in OpenError
-    EntryError,    // the package opens; loading the damaged entry throws PackageError
+    EntryError,    // the package opens; loading the damaged entry as text or file throws
     NothingLoaded, // the package opens; loading the entry gives false
 };
 
@@ -131,10 +132,14 @@ TEST_F(PackageReaderTest, DamagedPackagesFailCleanly) {
                 << Reader().OpenError;
             EXPECT_FALSE(LoadPackageEntry("a.txt", lines));
             break;
-        case Outcome::EntryError:
+        case Outcome::EntryError: {
             ASSERT_TRUE(opened);
             EXPECT_THROW(LoadPackageEntry("a.txt", lines), PackageError);
+            FileTarget target{dir.Path("out")};
+            EXPECT_THROW(LoadPackageEntry("a.txt", target), PackageError);
+            EXPECT_FALSE(platform::FileExists(target.Path));
             break;
+        }
         case Outcome::NothingLoaded:
             ASSERT_TRUE(opened);
             EXPECT_FALSE(LoadPackageEntry("a.txt", lines));
