@@ -28,6 +28,11 @@ TCanvas::~TCanvas() {
 }
 
 void TCanvas::SetPen(TColor color, int width, TPenStyle style) {
+    if (HasPen && color == PenColor && width == Width && style == PenStyle)
+        return; // a pen costs an allocation; wires often share one
+    HasPen = true;
+    PenColor = color;
+    PenStyle = style;
     Width = width;
     QPen pen(ToQColor(color));
     // A width of 1 is the thin pen of the system; wider pens end in round caps.
@@ -95,8 +100,11 @@ int TCanvas::TextHeight() const {
     return QFontMetrics(Painter.font()).height();
 }
 
-QString TCanvas::SymbolGlyph(unsigned char code) const {
-    return SymbolText(Painter.font(), code);
+QString TCanvas::SymbolGlyph(unsigned char code) {
+    QFont font = Painter.font();
+    const QString glyph = SymbolText(font, code);
+    Painter.setFont(font);
+    return glyph;
 }
 
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& source, TColor transparent) {

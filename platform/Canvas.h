@@ -42,8 +42,9 @@ public:
     int TextWidth(std::string_view text) const;
     int TextWidth(const QString& text) const;
     int TextHeight() const; // of any text in the current font
-    // The text that shows a character code of the current (symbol) font.
-    QString SymbolGlyph(unsigned char code) const;
+    // The text that shows a character code of the current symbol font; when the font
+    // lacks it, the current font becomes one that has a stand-in glyph.
+    QString SymbolGlyph(unsigned char code);
 
     // Copies source with its top-left corner at (x, y); pixels of the transparent colour
     // are left out.
@@ -57,6 +58,9 @@ private:
     QColor BrushColor;
     QColor FontColor;
     int Width = 1;
+    TColor PenColor = 0;
+    TPenStyle PenStyle = TPenStyle::Solid;
+    bool HasPen = false;
 };
 
 // A colour of the bitmaps as a toolkit colour.

@@ -5,6 +5,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 #include <cmath>
 
 namespace platform {
@@ -26,7 +29,7 @@ bool HasFamily(const QString& family) {
     return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
 }
 
-QString FamilyFor(std::string_view name) {
+QString FindFamily(std::string_view name) {
     const QString wanted = QString::fromLatin1(name.data(), qsizetype(name.size())).toLower();
     QStringList candidates;
     if (wanted == "arial")
@@ -48,6 +51,17 @@ QString FamilyFor(std::string_view name) {
     return "DejaVu Sans";
 }
 
+// Families found so far, by the name asked for: pictures ask for the same few fonts on
+// every frame.
+QString FamilyFor(std::string_view name) {
+    static std::vector<std::pair<std::string, QString>> found;
+    for (const auto& [asked, family] : found)
+        if (asked == name)
+            return family;
+    found.emplace_back(std::string(name), FindFamily(name));
+    return found.back().second;
+}
+
 } // namespace
 
 QFont FontFor(std::string_view family, int points, bool bold) {
@@ -59,25 +73,21 @@ QFont FontFor(std::string_view family, int points, bool bold) {
     return font;
 }
 
-QString SymbolText(const QFont& font, unsigned char code) {
+QString SymbolText(QFont& font, unsigned char code) {
     if (font.family().compare("Wingdings", Qt::CaseInsensitive) == 0) {
         // Symbol fonts map their codes into the private-use page.
         const QFontMetrics metrics(font);
         for (const char16_t c : {char16_t(0xF000 + code), char16_t(code)})
             if (metrics.inFont(QChar(c)))
                 return QString(QChar(c));
+        font.setFamily("DejaVu Sans");
     }
     switch (code) {
-    case 199:
-        return QStringLiteral(u"\u21E6"); // leftwards white arrow
-    case 200:
-        return QStringLiteral(u"\u21E8");
-    case 201:
-        return QStringLiteral(u"\u21E7");
-    case 202:
-        return QStringLiteral(u"\u21E9"); // downwards white arrow
-    default:
-        return QString(QChar(char16_t(code)));
+    case 199: return QStringLiteral(u"\u21E6"); // leftwards white arrow
+    case 200: return QStringLiteral(u"\u21E8");
+    case 201: return QStringLiteral(u"\u21E7");
+    case 202: return QStringLiteral(u"\u21E9"); // downwards white arrow
+    default: return QString(QChar(char16_t(code)));
     }
 }
 

@@ -18,8 +18,9 @@ namespace platform {
 QFont FontFor(std::string_view family, int points, bool bold = false);
 
 // The text that shows character code of a symbol font such as WingDings in font. When
-// the machine has no such font, a few well-known codes (the arrows 199..202) give the
-// matching Unicode arrows of the fallback font, other codes the character itself.
-QString SymbolText(const QFont& font, unsigned char code);
+// the font lacks that glyph (or the machine lacks the font), font becomes DejaVu Sans of
+// the same size and a few well-known codes (the arrows 199..202) give the matching
+// Unicode arrows, other codes the character itself.
+QString SymbolText(QFont& font, unsigned char code);
 
 } // namespace platform

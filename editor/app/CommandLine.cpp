@@ -43,10 +43,12 @@ int RunCommand(const Command& command, const std::vector<std::string>& parameter
     for (const std::string& parameter : parameters) {
         if (!IsSwitchParameter(parameter))
             split.Files.push_back(parameter);
-        else if (!named && SameTextAscii(parameter, command.Switch))
+        else if (!named && SameTextAscii(parameter, command.Switch)) {
             named = true;
-        else
+            continue;
+        } else
             split.Switches.push_back(parameter);
+        split.Ordered.push_back(parameter);
     }
     return command.Run(split);
 }

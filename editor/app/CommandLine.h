@@ -25,6 +25,9 @@
 struct CommandParameters {
     std::vector<std::string> Files;    // the file parameters, in order
     std::vector<std::string> Switches; // the other switches, in order
+    // Every parameter but the command's own switch, in order, for commands whose
+    // switches take a value ("--size 800x600").
+    std::vector<std::string> Ordered;
 };
 
 struct Command {

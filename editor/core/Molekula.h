@@ -14,6 +14,7 @@
 // them directly; the operations below keep the invariants that matter.
 #pragma once
 
+#include "editor/core/DrawScratch.h"
 #include "platform/Bitmap.h"
 
 #include <array>
@@ -203,8 +204,10 @@ public:
     void DrawBall(TBitmap& target, int a, TColor ballColor, TColor backColor);
 
 private:
+    void DrawBalls(TBitmap& target, const TViewFrame& frame, double divisor);
+    void DrawSelectionRing(TBitmap& target, int64_t left, int64_t top, int t);
     void DrawLegend(TBitmap& target, platform::TCanvas& canvas);
-    std::vector<uint64_t> DrawOrder; // depth order of the last drawing, kept for reuse
+    TDrawScratch Scratch; // working lists of the renderer
 };
 
 // Rotation for the three view angles in radians (a about x, b about y, c about z).
