@@ -202,6 +202,16 @@ TEST_F(Renderer, TinyBallsAndSelectionRing) {
     m.Draw(target, 2, 0, 0, 0);
     EXPECT_GT(CountPixels(White, sprite), 10);
     EXPECT_EQ(CountPixels(White, {0, 0, 624, 206}), 0); // the ring stays inside its sprite
+
+    // A nearer ball in front hides the ring of a farther selected one, and not the reverse.
+    for (const bool nearSelected : {false, true}) {
+        m.ClearAtoms();
+        m.AddAtom(0, "C", 0, 0, -0.5)->Selected = !nearSelected;
+        m.AddAtom(1, "C", 0, 0, 0.5)->Selected = nearSelected;
+        m.FitToView();
+        m.Draw(target, 2, 0, 0, 0);
+        EXPECT_EQ(CountPixels(White, {0, 0, 624, 456}) > 10, nearSelected);
+    }
 }
 
 TEST(DrawBall, RadiusIsLimitedToTheBitmapAndAtLeastTwo) {
