@@ -278,7 +278,10 @@ private:
             value.text += "\r\n";
             value.text += next;
         }
-        return true;
+        // A continuation with nothing after it would take the next line written after it.
+        if (value.text.back() == '\\')
+            value.text.pop_back();
+        return !value.text.empty();
     }
 };
 

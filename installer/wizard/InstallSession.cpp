@@ -1,5 +1,6 @@
 #include "installer/wizard/InstallSession.h"
 
+#include "installer/package/LooseFiles.h"
 #include "installer/package/PackageReader.h"
 #include "installer/package/SetupTexts.h"
 #include "installer/package/TopIni.h"
@@ -37,12 +38,27 @@ void InstallSession::FormCreate(const std::string& installerFile) {
     package::Reader().PathPrefix = IncludeSlash(General(SetupLines, "PATH_PREFIX"), '\\');
     ExpandWildcardCopies(JobScript, package::Reader().SourceFolder);
     LoadLanguages();
+    HelpAvailable = false;
+    for (const std::string& line : Languages)
+        if (!FindHelpFile(GetField(line, 1, '=')).empty()) {
+            HelpAvailable = true;
+            break;
+        }
 }
 
 int InstallSession::LoadLanguages() {
     package::ReadSection(SetupLines, "LANGUAGES", Languages);
     SetLanguage(Languages.empty() ? std::string() : GetField(Languages.front(), 1, '='));
     return int(Languages.size());
+}
+
+std::string InstallSession::FindHelpFile(const std::string& code) {
+    for (std::string name : {"install_" + code + ".chm", std::string("install.chm")}) {
+        if (!package::FindLooseFile(package::Reader().SourceFolder, name).empty() ||
+            package::FindIndexValue(name))
+            return name;
+    }
+    return {};
 }
 
 void InstallSession::SetLanguage(const std::string& code) {

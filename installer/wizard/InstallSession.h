@@ -34,6 +34,7 @@ public:
     std::string ProjectGroup, ProjectName, ProjectId, ProjectVer, ProjectRoot, ProjectKey;
     bool Aborted = false;
     bool DocChoiceEnabled = false;
+    bool HelpAvailable = false; // some language of the setup has a help file
 
     std::vector<ModuleItem> Modules;
     std::string SelectedModules; // checked ids, each followed by a comma
@@ -48,6 +49,9 @@ public:
     void FormCreate(const std::string& installerFile);
     // Fills Languages and sets the first one (or none); returns how many there are.
     int LoadLanguages();
+    // The help file of a language: "install_" + code + ".chm", else "install.chm", beside
+    // the installer or in the package; empty when there is none.
+    static std::string FindHelpFile(const std::string& code);
     // Loads the language's texts and everything that depends on them: the project values,
     // the variables and the module list with every module checked.
     void SetLanguage(const std::string& code);

@@ -42,7 +42,7 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 int64_t SizeOf(std::string_view text) {
     int64_t size = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), size);
-    return ec == std::errc() && end == text.data() + text.size() ? size : 0;
+    return ec == std::errc() && end == text.data() + text.size() && size > 0 ? size : 0;
 }
 
 std::string Quoted(std::string_view text) {
@@ -112,19 +112,19 @@ void JobList::AddJobRecord(const std::string& record) {
         if (arrow == std::string::npos)
             return;
         std::string list = line.substr(arrow + 2);
-        const std::vector<std::string> present = ModuleNames(list);
-        const size_t before = list.size();
-        if (!list.empty() && list.back() != ',')
-            list += ',';
-        bool appended = false;
+        std::vector<std::string> present = ModuleNames(list);
+        std::string added;
         for (const std::string& name : ModuleNames(CurrentModules)) {
-            if (!Contains(present, name) && !Contains(ModuleNames(list), name)) {
-                list += name + ",";
-                appended = true;
+            if (!Contains(present, name)) {
+                added += name + ",";
+                present.push_back(name);
             }
         }
-        if (appended && list.size() != before)
-            line = line.substr(0, arrow + 2) + list;
+        if (added.empty())
+            return;
+        if (!list.empty() && list.back() != ',')
+            list += ',';
+        line = line.substr(0, arrow + 2) + list + added;
         return;
     }
     Records.push_back(record + "->" + CurrentModules);

@@ -169,6 +169,16 @@ TEST(Registry, DamagedFileIsReadTolerantlyAndForeignValuesKept) {
     EXPECT_EQ(Read(reg, HKCU, "Good", "A"), "1");
 }
 
+TEST(Registry, ContinuedValueAtTheEndTakesNoLaterLine) {
+    TestDir dir;
+    dir.Write("registry.reg", "[HKEY_CURRENT_USER\\K]\r\n\"Bin\"=hex:01,\\");
+    Registry reg;
+    ASSERT_TRUE(reg.WriteString(HKCU, "K", "Next", "kept"));
+    ASSERT_TRUE(reg.WriteString(HKCU, "K", "Other", "kept too"));
+    EXPECT_EQ(Read(reg, HKCU, "K", "Next"), "kept");
+    EXPECT_TRUE(reg.ValueExists(HKCU, "K", "Bin"));
+}
+
 TEST(SystemFolders, RegistryValuesWinOverTheDesktopDefaults) {
     TestDir dir;
     Registry reg;

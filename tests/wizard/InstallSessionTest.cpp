@@ -46,6 +46,7 @@ TEST_F(InstallSessionTest, StartUpSettlesLanguageProjectAndModules) {
     EXPECT_EQ(session.SelectedModules, "CHEMPRG,MOLEC,");
     EXPECT_EQ(Variable("%OPEN%"), "Megnyit\xe1s");
     EXPECT_EQ(session.JobScript.size(), 17u);
+    EXPECT_FALSE(session.HelpAvailable);
 
     session.Modules[0].Checked = false;
     session.SetLanguage("ENG");
@@ -54,6 +55,16 @@ TEST_F(InstallSessionTest, StartUpSettlesLanguageProjectAndModules) {
     EXPECT_EQ(Variable("%LANGUAGE%"), "ENG");
     // A new language rebuilds the module list with every module checked.
     EXPECT_EQ(session.SelectedModules, "CHEMPRG,MOLEC,");
+}
+
+TEST_F(InstallSessionTest, HelpFilesOfTheLanguages) {
+    dir.Write("media/Install_ENG.chm", "help");
+    Start();
+    EXPECT_TRUE(session.HelpAvailable);
+    EXPECT_EQ(InstallSession::FindHelpFile("ENG"), "install_ENG.chm");
+    EXPECT_EQ(InstallSession::FindHelpFile("HUN"), "");
+    dir.Write("media/INSTALL.CHM", "help for all");
+    EXPECT_EQ(InstallSession::FindHelpFile("HUN"), "install.chm");
 }
 
 TEST_F(InstallSessionTest, PrepareInstallListsFileTypesAndFolders) {
