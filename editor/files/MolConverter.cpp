@@ -26,6 +26,7 @@ void AddAtom(mxml::TXMLNode& atoms, int number, std::string_view line) {
         !ParseCoordinate(line, 21, z))
         return;
     mxml::TXMLNode* item = atoms.AddChild("item");
+    item->Attributes.reserve(5); // id, symbol, x, y, z
     item->SetAttribute("id", std::to_string(number));
     item->SetAttribute("symbol", Trim(Columns(line, 31, 33)));
     item->SetAttribute("x", conv::FormatCoordinate(x));

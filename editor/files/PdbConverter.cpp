@@ -110,6 +110,7 @@ size_t AddAtoms(mxml::TXMLNode& atoms, const std::vector<Record>& records) {
             !platform::ParseNumber(Trim(Columns(r.Line, 47, 54)), xyz[2]))
             continue;
         mxml::TXMLNode* item = atoms.AddChild("item");
+        item->Attributes.reserve(5); // id, symbol, x, y, z
         item->SetAttribute("id", Trim(Columns(r.Line, 7, 11)));
         item->SetAttribute("symbol", AtomSymbol(r.Line));
         SetCoordinates(*item, xyz);
