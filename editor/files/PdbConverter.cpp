@@ -1,9 +1,10 @@
 // The PDB record passes: header copies, SCALEn and ORIGXn matrices, atoms, CONECT pairs.
 //
-// Atom serials are read from columns 7-11 and the element from columns 77-78 where the
-// line has them: four-character atom names start in column 13, so the older columns
-// 7-13 and 14-16 would make serials like "1 HD21" and take CA (alpha carbon) for calcium.
-// Lines without an element column still take the symbol from columns 14-16.
+// Atom serials are columns 7-11 and the element columns 77-78. Four-character atom names
+// start in column 13 (HD21), so a serial read up to column 13 would not be a number, and
+// a symbol cut from the atom name would turn alpha carbons (CA) into calcium. Lines that
+// end before the element column, or hold no letters there, take the symbol from the
+// atom name's columns 14-16.
 //
 // CONECT records list every bond from both ends; a hash set beside the ordered pair list
 // keeps each pair once in the order first met, without searching the list.
