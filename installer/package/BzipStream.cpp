@@ -59,7 +59,7 @@ size_t BzipReader::Read(char* buffer, size_t size) {
 }
 
 uint64_t UnpackPieces(std::string_view source, uint64_t limit,
-                      const std::function<void(std::string_view)>& sink) {
+                      const std::function<bool(std::string_view)>& sink) {
     BzipReader reader(source);
     std::vector<char> piece(UnpackPieceSize);
     uint64_t total = 0;
@@ -68,7 +68,8 @@ uint64_t UnpackPieces(std::string_view source, uint64_t limit,
         if (total > limit)
             throw PackageError("the compressed data expands beyond " + std::to_string(limit) +
                                " bytes");
-        sink(std::string_view(piece.data(), n));
+        if (!sink(std::string_view(piece.data(), n)))
+            break;
     }
     return total;
 }
@@ -77,8 +78,10 @@ void UnpackStream(std::string_view source, std::string& destination, uint64_t li
     // The pieces are kept apart and joined once at the end: growing one buffer would
     // briefly hold the old and the doubled copy, three times the entry.
     std::vector<std::string> pieces;
-    const uint64_t total =
-        UnpackPieces(source, limit, [&](std::string_view piece) { pieces.emplace_back(piece); });
+    const uint64_t total = UnpackPieces(source, limit, [&](std::string_view piece) {
+        pieces.emplace_back(piece);
+        return true;
+    });
     destination.reserve(destination.size() + total);
     for (std::string& piece : pieces) {
         destination += piece;

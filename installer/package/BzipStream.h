@@ -35,10 +35,11 @@ private:
     bool finished = false;
 };
 
-// Calls sink with each decoded piece of at most UnpackPieceSize bytes; returns the total.
-// Throws PackageError on damaged data or when the total would pass limit.
+// Calls sink with each decoded piece of at most UnpackPieceSize bytes until the stream
+// ends or sink returns false; returns the number of bytes decoded. Throws PackageError on
+// damaged data or when the total would pass limit.
 uint64_t UnpackPieces(std::string_view source, uint64_t limit,
-                      const std::function<void(std::string_view)>& sink);
+                      const std::function<bool(std::string_view)>& sink);
 
 // Decodes the bzip2 stream in source and appends the bytes to destination. Throws
 // PackageError on damaged data or when more than limit bytes would come out.

@@ -1,6 +1,7 @@
 #include "installer/package/PackageReader.h"
 
 #include "installer/package/BzipStream.h"
+#include "installer/package/EntryFile.h"
 #include "installer/package/LooseFiles.h"
 #include "installer/package/PackageFormat.h"
 #include "platform/Paths.h"
@@ -18,21 +19,9 @@ namespace {
 
 ReaderState& State() {
     static ReaderState state;
-    static const bool started = [] {
-        state.SourceFolder = platform::ExtractFilePath(platform::ProgramFilePath());
-        return true;
-    }();
-    (void)started;
+    [[maybe_unused]] static const bool started =
+        (state.SourceFolder = platform::ExtractFilePath(platform::ProgramFilePath()), true);
     return state;
-}
-
-unsigned char Folded(char c) {
-    return (c >= 'A' && c <= 'Z') ? (unsigned char)(c - 'A' + 'a') : (unsigned char)c;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
 // Index text as lines; empty lines name nothing and are left out.
@@ -109,6 +98,22 @@ bool DeliveryFailed(std::string_view name, bool packed, const std::string& reaso
     throw PackageError("package entry \"" + std::string(name) + "\": " + reason);
 }
 
+// Writes a PACK or FILE chunk's entry to path, decoding straight into the file. False
+// with the reason in error when the file cannot be written; throws PackageError on
+// damaged data, leaving any earlier file at path as it was.
+bool WriteEntryFile(const PackageChunk& chunk, const std::string& path, std::string& error) {
+    EntryFile file;
+    if (!file.Create(path, error))
+        return false;
+    bool written = true;
+    if (chunk.Tag == TagPacked)
+        UnpackPieces(chunk.Payload, MaxUnpackedEntrySize(State().PackageStream.Size()),
+                     [&](std::string_view piece) { return written = file.Write(piece, error); });
+    else
+        written = file.Write(chunk.Payload, error);
+    return written && file.Commit(error);
+}
+
 const char* PictureFormat(std::string_view name) {
     const std::string ext = UpperAscii(platform::ExtractFileExt(name));
     if (ext == ".BMP")
@@ -148,7 +153,9 @@ bool OpenPackage() {
             s.OpenError = e.what();
         }
     }
-    std::stable_sort(s.PackageIndex.begin(), s.PackageIndex.end(), LessIgnoringCase);
+    std::stable_sort(
+        s.PackageIndex.begin(), s.PackageIndex.end(),
+        [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
     s.PackageOpen = !s.PackageIndex.empty();
     return s.PackageOpen;
 }
@@ -252,14 +259,19 @@ bool LoadPackageEntry(std::string_view name, FileTarget& target) {
         return false;
     const EntrySource source = Locate(name);
     if (source.IndexValue) {
-        std::string bytes;
         bool packed = false;
-        if (!ReadEntry(name, *source.IndexValue, bytes, packed))
-            return false;
         std::string error;
-        if (!platform::WriteFileBytes(target.Path, bytes, &error))
-            return DeliveryFailed(name, packed, error);
-        return true;
+        bool written = false;
+        try {
+            const PackageChunk chunk = ReadChunk(IndexOffset(*source.IndexValue));
+            packed = chunk.Tag == TagPacked;
+            if (!packed && chunk.Tag != TagStored)
+                return false;
+            written = WriteEntryFile(chunk, target.Path, error);
+        } catch (const PackageError& e) {
+            ThrowForEntry(name, e);
+        }
+        return written || DeliveryFailed(name, packed, error);
     }
     if (source.LoosePath.empty())
         return false;

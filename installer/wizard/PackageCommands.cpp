@@ -29,7 +29,7 @@ EntrySizes SizesOf(const std::string& indexValue) {
     if (chunk.Tag == TagPacked)
         sizes.Unpacked =
             UnpackPieces(chunk.Payload, MaxUnpackedEntrySize(Reader().PackageStream.Size()),
-                         [](std::string_view) {});
+                         [](std::string_view) { return true; });
     return sizes;
 }
 

@@ -4,8 +4,9 @@
 #include "installer/package/PackageFormat.h"
 #include "installer/package/PackageReader.h"
 #include "package/PackageFixture.h"
-#include "platform/Paths.h"
 #include "platform/TextFile.h"
+
+#include <QDir>
 
 #include <functional>
 
@@ -135,9 +136,11 @@ TEST_F(PackageReaderTest, DamagedPackagesFailCleanly) {
         case Outcome::EntryError: {
             ASSERT_TRUE(opened);
             EXPECT_THROW(LoadPackageEntry("a.txt", lines), PackageError);
-            FileTarget target{dir.Path("out")};
+            // The earlier file stays as it was, and no partly written file is left.
+            FileTarget target{dir.Write("out/a.txt", "earlier")};
             EXPECT_THROW(LoadPackageEntry("a.txt", target), PackageError);
-            EXPECT_FALSE(platform::FileExists(target.Path));
+            EXPECT_EQ(dir.Read("out/a.txt"), "earlier");
+            EXPECT_EQ(QDir(QString::fromStdString(dir.Path("out"))).count(), 3); // ., .., a.txt
             break;
         }
         case Outcome::NothingLoaded:

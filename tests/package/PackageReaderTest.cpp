@@ -138,3 +138,11 @@ TEST_F(PackageReaderTest, MemoTextsComeInlineOrFromThePackage) {
     LoadMemoText(lines, "");
     EXPECT_TRUE(lines.empty());
 }
+
+TEST_F(PackageReaderTest, UnwritableFileTargets) {
+    ASSERT_TRUE(OpenInstaller(ProductInstaller()));
+    FileTarget target{dir.Path("no such folder/out.bin")};
+    // A packed entry that cannot be delivered gives false; a stored one is an error.
+    EXPECT_FALSE(LoadPackageEntry("Install.ini", target));
+    EXPECT_THROW(LoadPackageEntry("DATA\\empty.bin", target), PackageError);
+}

@@ -18,17 +18,11 @@ using namespace package;
 
 namespace {
 
+// Index order, then byte order between names that differ only in letter case.
 bool LessForIndex(const PackEntry& a, const PackEntry& b) {
-    const auto fold = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? (unsigned char)(c - 'A' + 'a') : (unsigned char)c;
-    };
-    const bool less =
-        std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
-                                     [&](char x, char y) { return fold(x) < fold(y); });
-    const bool greater =
-        std::lexicographical_compare(b.Name.begin(), b.Name.end(), a.Name.begin(), a.Name.end(),
-                                     [&](char x, char y) { return fold(x) < fold(y); });
-    return less || (!greater && a.Name < b.Name);
+    if (LessIgnoringCase(a.Name, b.Name))
+        return true;
+    return !LessIgnoringCase(b.Name, a.Name) && a.Name < b.Name;
 }
 
 std::string IndexName(const fs::path& relative) {
