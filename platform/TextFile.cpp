@@ -1,7 +1,13 @@
 #include "TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -14,6 +20,18 @@ QString HostName(const std::string& path) {
 void SetError(std::string* error, const QString& message) {
     if (error)
         *error = message.toStdString();
+}
+
+bool Fail(std::string* error, const std::string& message) {
+    if (error)
+        *error = message;
+    return false;
+}
+
+mode_t CurrentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
 }
 
 } // namespace
@@ -74,19 +92,49 @@ bool ReadFileLines(const std::string& path, Lines& lines, std::string* error) {
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes, std::string* error) {
-    QSaveFile file(HostName(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        SetError(error, file.errorString());
-        return false;
+    // A link is replaced through to the file it names, as an in-place write would.
+    std::string target = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved))
+            target = resolved;
     }
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        SetError(error, file.errorString());
-        file.cancelWriting();
-        return false;
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode))
+        return Fail(error, target + " is a folder");
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        return Fail(error, std::strerror(errno));
+
+    // The new text goes to a temporary file beside the target and replaces it by a rename,
+    // so the earlier file stays whole until the new one is complete. No sync to disk: a
+    // batch of hundreds of files would wait on the disk for each one.
+    std::string temp = target.substr(0, target.find_last_of('/') + 1) + ".tevano-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return Fail(error, std::strerror(errno));
+    const mode_t mode = exists ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
+    bool ok = ::fchmod(fd, mode) == 0;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += size_t(n);
     }
-    if (!file.commit()) {
-        SetError(error, file.errorString());
-        return false;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return Fail(error, std::strerror(savedErrno ? savedErrno : EIO));
     }
     return true;
 }

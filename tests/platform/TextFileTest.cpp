@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -43,4 +44,25 @@ TEST(ReadFileLines, MissingFileIsAFailureWithAReason) {
     std::string error;
     EXPECT_FALSE(ReadFileLines(dir.Path("none.chem"), lines, &error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(WriteFileBytes, KeepsTheModeAndLeavesNoTemporaryFile) {
+    TestDir dir;
+    const std::string path = dir.Write("mode.chem", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileBytes(path, "new"));
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(dir.Read("mode.chem"), "new");
+    EXPECT_EQ(QDir(QString::fromStdString(dir.Path())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"mode.chem"});
+}
+
+TEST(WriteFileBytes, AFolderOrAMissingFolderIsRefused) {
+    TestDir dir;
+    std::string error;
+    EXPECT_FALSE(WriteFileBytes(dir.Path(), "x", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(WriteFileBytes(dir.Path("no/such/x.chem"), "x", &error));
 }
