@@ -3,7 +3,8 @@
 // Load is reading the file and LoadFromStrings; save is BuildDocument over the file's kept
 // lines and the atomic write, as the editor does when it saves an opened file. Each figure
 // is the best of a few runs. The targets: the 100,000-atom figures grow at most 12 times
-// over the 10,000-atom ones, and load plus save of 100,000 atoms stays under 0.5 s.
+// over the 10,000-atom ones, and load plus save of 100,000 atoms stays under 0.5 s. The
+// exit code is 1 when a target is missed.
 #include "editor/core/Molekula.h"
 #include "editor/files/ChemReader.h"
 #include "editor/files/ChemWriter.h"
@@ -141,13 +142,17 @@ int main() {
     const std::string folder = dir.path().toStdString();
     const Figures small = Measure(folder, 10000);
     const Figures large = Measure(folder, 100000);
-    const double loadRatio = large.Load().wall / small.Load().wall;
-    const double saveRatio = large.Save().wall / small.Save().wall;
+    // Growth is judged on processor time, which other programs sharing the machine do not
+    // distort; the wall-clock ratios are shown beside it.
+    const double loadRatio = large.Load().cpu / small.Load().cpu;
+    const double saveRatio = large.Save().cpu / small.Save().cpu;
     const double total = large.Load().wall + large.Save().wall;
     const bool linear = loadRatio <= 12 && saveRatio <= 12;
     const bool fast = total < 0.5;
-    std::printf("growth 10k -> 100k: load x%.1f, save x%.1f (target <= 12): %s\n", loadRatio,
-                saveRatio, linear ? "ok" : "MISSED");
+    std::printf("growth 10k -> 100k in processor time: load x%.1f, save x%.1f (wall clock x%.1f, "
+                "x%.1f; target <= 12): %s\n",
+                loadRatio, saveRatio, large.Load().wall / small.Load().wall,
+                large.Save().wall / small.Save().wall, linear ? "ok" : "MISSED");
     std::printf("load + save of 100k atoms: %.0f ms, processor time %.0f ms (target < 500 ms): "
                 "%s\n",
                 total * 1000, (large.Load().cpu + large.Save().cpu) * 1000, fast ? "ok" : "MISSED");

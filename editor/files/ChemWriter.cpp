@@ -45,7 +45,9 @@ void AppendBlocks(const TMolekula& m, platform::Lines& out) {
         const TAtom* atom = m.Atoms[slot].get();
         if (!atom)
             continue;
-        std::string line = "\t\t<item id=\"";
+        std::string line;
+        line.reserve(96);
+        line += "\t\t<item id=\"";
         AppendInt(line, int64_t(slot) + 1);
         line += "\" symbol=\"";
         line += atom->Ball.Symbol;
@@ -61,7 +63,9 @@ void AppendBlocks(const TMolekula& m, platform::Lines& out) {
     out.emplace_back("\t</atoms>");
     out.emplace_back("\t<wires>");
     for (const auto& wire : m.Wires) {
-        std::string line = "\t\t<item id1=\"";
+        std::string line;
+        line.reserve(48);
+        line += "\t\t<item id1=\"";
         AppendInt(line, int64_t(wire->Id1) + 1);
         line += "\" id2=\"";
         AppendInt(line, int64_t(wire->Id2) + 1);

@@ -14,6 +14,15 @@ bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// Position of c in s from pos on, or npos. Attribute texts are short, so a plain loop
+// beats a library search call here.
+size_t FindChar(std::string_view s, char c, size_t pos) {
+    for (; pos < s.size(); ++pos)
+        if (s[pos] == c)
+            return pos;
+    return std::string_view::npos;
+}
+
 } // namespace
 
 std::string_view TrimControl(std::string_view text) {
@@ -43,18 +52,18 @@ void ParseAttributes(std::string_view tag, TAttributes& out) {
         if (i >= tag.size())
             return;
         const size_t nameStart = ++i;
-        const size_t equals = tag.find('=', nameStart);
+        const size_t equals = FindChar(tag, '=', nameStart);
         if (equals == std::string_view::npos)
             return;
-        const size_t open = tag.find('"', equals + 1);
+        const size_t open = FindChar(tag, '"', equals + 1);
         if (open == std::string_view::npos)
             return;
-        const size_t close = tag.find('"', open + 1);
+        const size_t close = FindChar(tag, '"', open + 1);
         if (close == std::string_view::npos)
             return;
         std::string_view name = tag.substr(nameStart, equals - nameStart);
         std::string unquoted;
-        if (name.find('"') != std::string_view::npos) {
+        if (FindChar(name, '"', 0) != std::string_view::npos) {
             for (char c : name)
                 if (c != '"')
                     unquoted += c;
@@ -101,10 +110,11 @@ void TXML::LoadFromStrings(const platform::Lines& lines) {
     while (i < s.size()) {
         if (s[i] != '<') {
             // Character data runs to the next '<' (excluded) or '>' (included).
-            const size_t stop = s.find_first_of("<>", i);
-            const size_t end = stop == std::string_view::npos ? s.size()
-                               : s[stop] == '<'               ? stop
-                                                              : stop + 1;
+            size_t end = i;
+            while (end < s.size() && s[end] != '<' && s[end] != '>')
+                ++end;
+            if (end < s.size() && s[end] == '>')
+                ++end;
             appendText(s.substr(i, end - i));
             i = end;
             continue;
