@@ -57,15 +57,35 @@ private:
     std::set<std::pair<uint64_t, uint64_t>> visited;
 };
 
-// The folder of a wildcard source relative to the installer's folder: after "%SRCROOT%\",
-// or the source itself when it is relative. False for any other source.
+// A folder name that leads out of the folder it is in.
+bool LeadsOut(const std::string& relative) {
+    size_t start = 0;
+    while (start <= relative.size()) {
+        size_t end = start;
+        while (end < relative.size() && !platform::IsPathSeparator(relative[end]))
+            ++end;
+        const std::string_view part = std::string_view(relative).substr(start, end - start);
+        if (part == "." || part == "..")
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// The folder of a wildcard source relative to the installer's folder: after "%SRCROOT%",
+// or the source itself when it is relative. False for any other source, and for one that
+// leads out of the installer's folder.
 bool RelativeFolder(const std::string& source, std::string& relative) {
     if (source.rfind("%SRCROOT%", 0) == 0) {
         relative = source.size() > 10 ? source.substr(10) : std::string();
-        return source.size() == 9 || platform::IsPathSeparator(source[9]);
+        if (source.size() > 9 && !platform::IsPathSeparator(source[9]))
+            return false;
+    } else {
+        relative = source;
+        if (platform::IsAbsolutePath(source) || source.find('%') != std::string::npos)
+            return false;
     }
-    relative = source;
-    return !platform::IsAbsolutePath(source) && source.find('%') == std::string::npos;
+    return !LeadsOut(relative);
 }
 
 } // namespace

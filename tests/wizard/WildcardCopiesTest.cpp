@@ -59,6 +59,7 @@ TEST_F(WildcardCopiesTest, DestinationOutsideTheMirroredFolderAndOtherSources) {
     Lines script{"COPY(\"%SRCROOT%\\data\\a\\*.*\"|\"%DSTROOT%\\Samples\\\")",
                  // Not below the installer's folder: left as it is.
                  "COPY(\"/elsewhere/*.*\"|\"%DSTROOT%\\\")",
+                 "COPY(\"%SRCROOT%\\data\\..\\..\\*.*\"|\"%DSTROOT%\\\")",
                  // Relative sources are below the installer's folder too.
                  "COPY(\"OTHER\\*.*\"|\"%DSTROOT%\\OTHER\\\")",
                  "COPY(\"%SRCROOT%\\nothing\\*.*\"|\"%DSTROOT%\\nothing\\\")",
@@ -69,6 +70,7 @@ TEST_F(WildcardCopiesTest, DestinationOutsideTheMirroredFolderAndOtherSources) {
                          "MAKEDIR(%DSTROOT%\\SAMPLES\\b)",
                          "COPY(\"%SRCROOT%\\DATA\\A\\b\\*.*\"|\"%DSTROOT%\\SAMPLES\\b\\\")",
                          "COPY(\"/elsewhere/*.*\"|\"%DSTROOT%\\\")",
+                         "COPY(\"%SRCROOT%\\data\\..\\..\\*.*\"|\"%DSTROOT%\\\")",
                          "COPY(\"OTHER\\*.*\"|\"%DSTROOT%\\OTHER\\\")",
                          "MAKEDIR(%DSTROOT%\\OTHER\\sub)",
                          "COPY(\"%SRCROOT%\\OTHER\\sub\\*.*\"|\"%DSTROOT%\\OTHER\\sub\\\")",
