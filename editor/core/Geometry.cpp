@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 using platform::RoundHalfEven;
@@ -37,8 +38,12 @@ void TMolekula::Project(TAtom& atom, const TMatrix3& m, double d) const {
 
 void TMolekula::ProjectToScreen(TAtom& atom, const TMatrix3& m, const TViewFrame& frame) const {
     Project(atom, m, frame.R - BallRadius(&atom) / 2);
-    atom.SX = RoundHalfEven(atom.TX) + frame.Cx;
-    atom.SY = RoundHalfEven(atom.TY) + frame.Cy;
+    // Positions far outside every view saturate instead of overflowing.
+    const auto offset = [](double t, int32_t c) {
+        return int32_t(std::clamp<int64_t>(int64_t(RoundHalfEven(t)) + c, INT32_MIN, INT32_MAX));
+    };
+    atom.SX = offset(atom.TX, frame.Cx);
+    atom.SY = offset(atom.TY, frame.Cy);
 }
 
 bool TMolekula::HitAtom(int x, int y, bool keep) {

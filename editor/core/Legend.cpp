@@ -25,6 +25,12 @@ constexpr TColor LegendFill = 0x202020;
 constexpr unsigned char CollapseGlyph = 199;
 constexpr unsigned char ExpandGlyph = 202;
 
+// Sizes in the legend in pixels. Element sizes are a few units; absurd ones are held to
+// a range where the legend's sums cannot overflow.
+int LegendBallSize(double pixels) {
+    return std::clamp(RoundHalfEven(pixels), -10000, 10000);
+}
+
 struct TCensusEntry {
     std::string Symbol;
     int Count = 0;
@@ -71,7 +77,7 @@ void TMolekula::DrawLegend(TBitmap& target, platform::TCanvas& canvas) {
             continue;
         }
         entries.push_back({atom->Ball.Symbol, 1, atom.get()});
-        const int d = RoundHalfEven(atom->Ball.Size * 2 * 7);
+        const int d = LegendBallSize(atom->Ball.Size * 2 * 7);
         maxD = std::max(maxD, d);
         sumH += d + 5;
     }
@@ -92,7 +98,7 @@ void TMolekula::DrawLegend(TBitmap& target, platform::TCanvas& canvas) {
 
     int y = 27;
     for (const TCensusEntry& entry : entries) {
-        const int u = RoundHalfEven(entry.Sample->Ball.Size * 7);
+        const int u = LegendBallSize(entry.Sample->Ball.Size * 7);
         if (u > 0)
             PaintBall(target, (maxD - 2 * u) / 2 + 7, y, 2 * u, 2 * u, u, entry.Sample->Ball.Color,
                       BackColor, true);
@@ -118,7 +124,7 @@ void TMolekula::DrawLegend(TBitmap& target, platform::TCanvas& canvas) {
     // Equal bounds leave no range: the knob rests at the left end and shows 0.
     const double range = MaxFactor - MinFactor;
     const double part = range != 0 ? (BallFactor - MinFactor) / range : 0;
-    const int v = std::clamp(RoundHalfEven(part * (s.Right - s.Left)) + s.Left, s.Left, s.Right);
+    const int v = RoundHalfEven(std::clamp(part, 0.0, 1.0) * (s.Right - s.Left)) + s.Left;
     KnobRect = {v - 3, s.Top + 11, v + 3, s.Bottom};
     canvas.SetPen(Silver, 1);
     for (int x = v - 1; x <= v + 1; ++x)

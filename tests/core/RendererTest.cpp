@@ -338,3 +338,22 @@ TEST_F(Renderer, DrawViewWritesTheTitle) {
 }
 
 } // namespace
+
+namespace {
+
+// Atoms moved far out and absurd ball sizes give a picture without overflowing anything.
+TEST_F(Renderer, FarAtomsAndHugeBallsAreClipped) {
+    TAtom* far = m.AddAtom(0, "C", 0, 0, 0);
+    TAtom* near = m.AddAtom(1, "O", 0, 0, 0);
+    m.FitToView();
+    far->X = 1e300;
+    far->Y = -1e300;
+    near->Ball.Size = 1e9;
+    near->Selected = true;
+    m.Draw(target, 1, 0, 0, 0);
+    EXPECT_EQ(far->SX, INT32_MAX);
+    EXPECT_EQ(far->SY, INT32_MAX);
+    EXPECT_NE(target.Pixel(620, 450), Back); // the huge ball covers the view
+}
+
+} // namespace
