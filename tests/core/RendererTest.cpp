@@ -3,8 +3,11 @@
 #include "editor/core/Molekula.h"
 
 #include "platform/Canvas.h"
+#include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -354,6 +357,64 @@ TEST_F(Renderer, FarAtomsAndHugeBallsAreClipped) {
     EXPECT_EQ(far->SX, INT32_MAX);
     EXPECT_EQ(far->SY, INT32_MAX);
     EXPECT_NE(target.Pixel(620, 450), Back); // the huge ball covers the view
+}
+
+} // namespace
+
+namespace {
+
+// The renderer paints nearest first and skips hidden pixels; the picture must be the one
+// of painting every ball's sprite from the farthest to the nearest, each over the others.
+TEST_F(Renderer, PictureEqualsFarToNearSprites) {
+    const char* symbols[] = {"C", "O", "N", "H", "S", "K"};
+    unsigned seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return double((seed >> 8) % 2001) / 1000 - 1; // -1..1
+    };
+    for (int i = 0; i < 400; ++i)
+        m.AddAtom(i, symbols[i % 6], next() * 4, next() * 3, next() * 4)->Selected = i % 37 == 0;
+    m.SetBackColor(0x102030);
+    m.FitToView();
+    m.SetShowWires(false);
+    m.Draw(target, 2, 20, 35, 10);
+
+    TBitmap expected(target.Width(), target.Height());
+    expected.Fill(0x102030);
+    std::vector<std::pair<int, int>> order; // depth key, slot
+    double brightest = -1e9;
+    for (int slot = 0; slot < m.SlotCount(); ++slot) {
+        const TAtom& a = *m.AtomAt(slot);
+        order.push_back({platform::RoundHalfEven(a.TZ), slot});
+        brightest = std::max(brightest, a.Shade);
+    }
+    std::sort(order.begin(), order.end());
+    const int r = ViewFrame(target.Width(), target.Height()).R;
+    platform::TCanvas canvas(expected);
+    for (const auto& [depth, slot] : order) {
+        const TAtom& a = *m.AtomAt(slot);
+        const double f = a.Shade / (brightest + 1);
+        const TColor c =
+            platform::MakeColor(platform::RoundHalfEven(platform::RedOf(a.Ball.Color) * f),
+                                platform::RoundHalfEven(platform::GreenOf(a.Ball.Color) * f),
+                                platform::RoundHalfEven(platform::BlueOf(a.Ball.Color) * f));
+        const int t = platform::RoundHalfEven(m.BallRadius(&a) * a.Shade * r / 80);
+        TBitmap sprite(2 * t, 2 * t);
+        m.DrawBall(sprite, t, c, 0x102030);
+        if (a.Selected) {
+            platform::TCanvas ring(sprite);
+            ring.SetPen(White, 1, platform::TPenStyle::Dot);
+            ring.EllipseOutline({0, 0, 2 * t, 2 * t});
+        }
+        canvas.DrawTransparent(a.SX - t, a.SY - t, sprite, 0x102030);
+    }
+    int differing = 0;
+    for (int y = 0; y < target.Height(); ++y)
+        for (int x = 0; x < target.Width(); ++x)
+            differing += target.Pixel(x, y) != expected.Pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(624 * 456 - CountPixels(0x102030, {0, 0, 624, 456}), 20000);
+    EXPECT_GT(CountPixels(White, {0, 0, 624, 456}), 20); // some rings show
 }
 
 } // namespace
