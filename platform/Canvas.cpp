@@ -13,12 +13,13 @@ QColor ToQColor(TColor color) {
 }
 
 TCanvas::TCanvas(TBitmap& bitmap) : Target(bitmap) {
-    if (!Target.Empty())
-        Painter.begin(&Target.Picture());
-    Painter.setRenderHint(QPainter::Antialiasing, false);
-    Painter.setRenderHint(QPainter::TextAntialiasing, false);
-    Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    Painter.setBrush(Qt::NoBrush);
+    // An empty bitmap has nothing to paint on: the canvas then only measures texts.
+    if (!Target.Empty() && Painter.begin(&Target.Picture())) {
+        Painter.setRenderHint(QPainter::Antialiasing, false);
+        Painter.setRenderHint(QPainter::TextAntialiasing, false);
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        Painter.setBrush(Qt::NoBrush);
+    }
     SetPen(0, 1);
 }
 
@@ -40,7 +41,8 @@ void TCanvas::SetPen(TColor color, int width, TPenStyle style) {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setStyle(style == TPenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
-    Painter.setPen(pen);
+    if (Painter.isActive())
+        Painter.setPen(pen);
 }
 
 void TCanvas::SetBrush(TColor color) {
@@ -48,8 +50,14 @@ void TCanvas::SetBrush(TColor color) {
 }
 
 void TCanvas::SetFont(const TFont& font) {
-    Painter.setFont(FontFor(font.Name, font.Size, font.Bold));
+    SetQFont(FontFor(font.Name, font.Size, font.Bold));
     FontColor = ToQColor(font.Color);
+}
+
+void TCanvas::SetQFont(const QFont& font) {
+    Font = font;
+    if (Painter.isActive())
+        Painter.setFont(font);
 }
 
 void TCanvas::FillRect(const TRect& rect) {
@@ -79,7 +87,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text, bool opaque) {
 void TCanvas::TextOut(int x, int y, const QString& text, bool opaque) {
     if (!Painter.isActive())
         return;
-    const QFontMetrics metrics(Painter.font());
+    const QFontMetrics metrics(Font);
     if (opaque)
         Painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), BrushColor);
     const QPen pen = Painter.pen();
@@ -93,17 +101,17 @@ int TCanvas::TextWidth(std::string_view text) const {
 }
 
 int TCanvas::TextWidth(const QString& text) const {
-    return QFontMetrics(Painter.font()).horizontalAdvance(text);
+    return QFontMetrics(Font).horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight() const {
-    return QFontMetrics(Painter.font()).height();
+    return QFontMetrics(Font).height();
 }
 
 QString TCanvas::SymbolGlyph(unsigned char code) {
-    QFont font = Painter.font();
+    QFont font = Font;
     const QString glyph = SymbolText(font, code);
-    Painter.setFont(font);
+    SetQFont(font);
     return glyph;
 }
 

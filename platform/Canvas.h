@@ -53,8 +53,11 @@ public:
     void StretchDraw(const TRect& rect, const TBitmap& source);
 
 private:
+    void SetQFont(const QFont& font);
+
     TBitmap& Target;
     QPainter Painter;
+    QFont Font;
     QColor BrushColor;
     QColor FontColor;
     int Width = 1;
