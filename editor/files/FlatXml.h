@@ -8,8 +8,8 @@
 // and no entity is decoded. Attributes are parsed on request by a small state machine
 // that accepts double-quoted values only.
 //
-// The class names match the ones the .chem code has always used; the namespace keeps them
-// apart from the XML document model that the importers build documents with.
+// The namespace keeps these classes apart from the XML document model that the importers
+// build their documents with, which has a TXML class of its own.
 #pragma once
 
 #include "platform/TextFile.h"
