@@ -18,6 +18,16 @@ int64_t FloorDiv2(int64_t v) {
     return v >= 0 ? v / 2 : -((-v + 1) / 2);
 }
 
+// Square root of a whole number, rounded down.
+int64_t RootDown(int64_t n) {
+    int64_t r = int64_t(std::sqrt(double(n)));
+    while (r * r > n)
+        --r;
+    while ((r + 1) * (r + 1) <= n)
+        ++r;
+    return r;
+}
+
 // Bits lo..hi-1 of a word.
 uint64_t BitRange(int lo, int hi) {
     const uint64_t upTo = hi >= 64 ? ~uint64_t(0) : (uint64_t(1) << hi) - 1;
@@ -55,6 +65,16 @@ bool TCoverage::AllTaken(int x0, int y0, int x1, int y1) const {
                     return false;
         }
     return true;
+}
+
+const int32_t* TCoverage::Spans(int64_t a) {
+    if (SpanTables.size() <= size_t(a))
+        SpanTables.resize(size_t(a) + 1);
+    std::vector<int32_t>& spans = SpanTables[size_t(a)];
+    if (spans.empty())
+        for (int64_t k = 0; k < a; ++k)
+            spans.push_back(int32_t(RootDown(4 * a * a - (2 * k + 1) * (2 * k + 1))));
+    return spans.data();
 }
 
 void PaintBall(TBitmap& bitmap, int64_t left, int64_t top, int64_t width, int64_t height, int64_t a,
@@ -119,6 +139,8 @@ void PaintBall(TBitmap& bitmap, int64_t left, int64_t top, int64_t width, int64_
     };
 
     const int64_t radius2 = 4 * a * a; // in half pixels, squared
+    const int32_t* spans =
+        coverage && a <= TCoverage::LargestTabledRadius ? coverage->Spans(a) : nullptr;
     for (int64_t y = rowFirst; y < rowEnd; ++y) {
         // A pixel belongs to the disk when its centre lies inside the circle:
         // (2x + 1 - 2cx)^2 + (2y + 1 - 2cy)^2 <= (2a)^2.
@@ -126,11 +148,7 @@ void PaintBall(TBitmap& bitmap, int64_t left, int64_t top, int64_t width, int64_
         const int64_t rest = radius2 - ry * ry;
         if (rest < 0)
             continue;
-        int64_t span = int64_t(std::sqrt(double(rest)));
-        while (span * span > rest)
-            --span;
-        while ((span + 1) * (span + 1) <= rest)
-            ++span;
+        const int64_t span = spans ? spans[(ry < 0 ? -ry : ry) / 2] : RootDown(rest);
         const int64_t xFirst = std::max(colFirst, -FloorDiv2(-(2 * cx - 1 - span)));
         const int64_t xEnd = std::min(colEnd, FloorDiv2(2 * cx - 1 + span) + 1);
         if (xFirst >= xEnd)

@@ -38,13 +38,18 @@ public:
     }
     // Whether the pixels x0..x1-1 of rows y0..y1-1 are all taken.
     bool AllTaken(int x0, int y0, int x1, int y1) const;
+    // Half-widths of the rows of a disk of radius a (up to LargestTabledRadius), worked
+    // out once per radius: entry k is the square root, rounded down, of (2a)^2 - (2k+1)^2.
+    const int32_t* Spans(int64_t a);
+    static constexpr int64_t LargestTabledRadius = 1024;
 
 private:
     void CheckBlock(size_t w, int band);
     int Height = 0;
     size_t WordsPerRow = 0;
-    std::vector<uint64_t> Bits;  // pixels beyond the right edge count as taken
-    std::vector<uint8_t> Blocks; // per band of 8 rows and word: all taken
+    std::vector<uint64_t> Bits;                   // pixels beyond the right edge count as taken
+    std::vector<uint8_t> Blocks;                  // per band of 8 rows and word: all taken
+    std::vector<std::vector<int32_t>> SpanTables; // by radius
 };
 
 // Paints the ball of radius a of a sprite of width x height pixels whose top-left corner
