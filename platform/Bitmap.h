@@ -34,6 +34,15 @@ struct TFont {
     bool Bold = false;
 };
 
+// The sixteen named colours of the drawing toolkit, also the colour names of the element
+// definition file.
+namespace colors {
+constexpr TColor Black = 0x000000, Maroon = 0x000080, Green = 0x008000, Olive = 0x008080,
+                 Navy = 0x800000, Purple = 0x800080, Teal = 0x808000, Gray = 0x808080,
+                 Silver = 0xC0C0C0, Red = 0x0000FF, Lime = 0x00FF00, Yellow = 0x00FFFF,
+                 Blue = 0xFF0000, Fuchsia = 0xFF00FF, Aqua = 0xFFFF00, White = 0xFFFFFF;
+} // namespace colors
+
 inline int RedOf(TColor c) {
     return c & 0xFF;
 }

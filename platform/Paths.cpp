@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cctype>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -69,6 +70,11 @@ bool DirectoryExists(const std::string& path) {
 }
 
 bool IsFileWritable(const std::string& path) {
+    // A file without any write permission counts as read-only for the superuser too, as
+    // a read-only file does for every user on the system these files come from.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0)
+        return false;
     return ::access(path.c_str(), W_OK) == 0;
 }
 

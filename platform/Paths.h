@@ -24,7 +24,7 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext);
 
 bool FileExists(const std::string& path);       // an existing file, not a folder
 bool DirectoryExists(const std::string& path);  // an existing folder
-bool IsFileWritable(const std::string& path);   // "read-only attribute" is its opposite
+bool IsFileWritable(const std::string& path);   // false for a "read-only" file
 bool ForceDirectories(const std::string& path); // creates the folder with its parents
 
 // The running program's own file, with its folder.

@@ -1,4 +1,5 @@
 #include "TextFile.h"
+#include "Paths.h"
 
 #include <QFile>
 #include <cerrno>
@@ -103,8 +104,8 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes, std::stri
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (exists && S_ISDIR(info.st_mode))
         return Fail(error, target + " is a folder");
-    if (exists && ::access(target.c_str(), W_OK) != 0)
-        return Fail(error, std::strerror(errno));
+    if (exists && !IsFileWritable(target))
+        return Fail(error, target + " is read-only");
 
     // The new text goes to a temporary file beside the target and replaces it by a rename,
     // so the earlier file stays whole until the new one is complete. No sync to disk: a

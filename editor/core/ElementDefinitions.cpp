@@ -19,10 +19,11 @@ struct NamedColor {
 };
 
 constexpr NamedColor ColorNames[] = {
-    {"MAROON", 0x000080},  {"GREEN", 0x008000}, {"OLIVE", 0x008080},  {"NAVY", 0x800000},
-    {"PURPLE", 0x800080},  {"TEAL", 0x808000},  {"GRAY", 0x808080},   {"SILVER", 0xC0C0C0},
-    {"RED", 0x0000FF},     {"LIME", 0x00FF00},  {"YELLOW", 0x00FFFF}, {"BLUE", 0xFF0000},
-    {"FUCHSIA", 0xFF00FF}, {"AQUA", 0xFFFF00},  {"WHITE", 0xFFFFFF},
+    {"MAROON", colors::Maroon},   {"GREEN", colors::Green},   {"OLIVE", colors::Olive},
+    {"NAVY", colors::Navy},       {"PURPLE", colors::Purple}, {"TEAL", colors::Teal},
+    {"GRAY", colors::Gray},       {"SILVER", colors::Silver}, {"RED", colors::Red},
+    {"LIME", colors::Lime},       {"YELLOW", colors::Yellow}, {"BLUE", colors::Blue},
+    {"FUCHSIA", colors::Fuchsia}, {"AQUA", colors::Aqua},     {"WHITE", colors::White},
 };
 
 // Sizes above this are stored as this.

@@ -21,8 +21,7 @@ struct Appearance {
     double Size;
 };
 
-constexpr TColor Silver = 0xC0C0C0, White = 0xFFFFFF, Aqua = 0xFFFF00, Blue = 0xFF0000,
-                 Red = 0x0000FF, Purple = 0x800080, Yellow = 0x00FFFF, Green = 0x008000;
+using namespace colors;
 
 // Entries whose look differs from the default silver ball of size 17/15.
 constexpr Appearance Exceptions[] = {

@@ -16,9 +16,8 @@ using platform::RoundHalfEven;
 
 namespace {
 
-constexpr TColor Grey = 0x808080;
-constexpr TColor Silver = 0xC0C0C0;
-constexpr TColor Black = 0;
+using namespace colors;
+constexpr TColor Grey = Gray;
 constexpr TColor LegendFill = 0x202020;
 
 // Symbol-font characters of the legend button.

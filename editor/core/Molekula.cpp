@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr TColor Grey = 0x808080;
+constexpr TColor Grey = colors::Gray;
 
 } // namespace
 

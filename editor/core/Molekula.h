@@ -29,6 +29,7 @@ using platform::TColor;
 using platform::TFont;
 using platform::TPoint;
 using platform::TRect;
+namespace colors = platform::colors;
 
 namespace platform {
 class TCanvas;

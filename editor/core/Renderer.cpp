@@ -19,10 +19,8 @@ using platform::TPenStyle;
 
 namespace {
 
-constexpr TColor Grey = 0x808080;
-constexpr TColor White = 0xFFFFFF;
-constexpr TColor Purple = 0x800080;
-constexpr TColor Fuchsia = 0xFF00FF;
+using namespace colors;
+constexpr TColor Grey = Gray;
 
 // Selected balls larger than this get no selection ring (its sprite would be huge).
 constexpr int LargestRingRadius = 1024;
