@@ -1,6 +1,7 @@
 #include "Numbers.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -126,46 +127,69 @@ char LocaleDecimalSeparator() {
     return '.';
 }
 
-std::string FormatGeneral(double value, char decimalSeparator) {
-    if (value == 0 || !std::isfinite(value))
-        return value == 0 ? "0" : (std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF"));
-    // 15 significant digits, rounded once; the exponent decides the notation.
+void AppendGeneral(std::string& out, double value, char decimalSeparator) {
+    if (value == 0) {
+        out += '0';
+        return;
+    }
+    if (!std::isfinite(value)) {
+        out += std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
+        return;
+    }
+    // The significant digits and the decimal exponent of the value rounded to 15 digits.
+    // The shortest text that reads back as the value is that rounding whenever it has no
+    // more than 15 digits (the usual case, and the cheaper one); otherwise round explicitly.
     char buf[64];
-    const auto written =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-    const std::string s(buf, written.ptr);
-    const size_t ePos = s.find('e');
-    const int exponent = std::atoi(s.c_str() + ePos + 1);
-    const bool negative = s[0] == '-';
-    std::string digits;
-    for (size_t i = negative ? 1 : 0; i < ePos; ++i)
-        if (IsDigit(s[i]))
-            digits += s[i];
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    const char* e = std::find(buf, written.ptr, 'e');
+    if (e - buf - (buf[0] == '-') - 1 > 15) { // sign, digits and point before the 'e'
+        written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+        e = std::find(buf, written.ptr, 'e');
+    }
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), written.ptr, exponent);
+    char digits[24];
+    size_t count = 0;
+    for (const char* c = buf; c < e; ++c)
+        if (IsDigit(*c))
+            digits[count++] = *c;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
 
-    std::string out = negative ? "-" : "";
+    if (value < 0)
+        out += '-';
     if (exponent < -4 || exponent >= 15) {
         out += digits[0];
-        if (digits.size() > 1) {
+        if (count > 1) {
             out += decimalSeparator;
-            out += digits.substr(1);
+            out.append(digits + 1, count - 1);
         }
         char expText[16];
         std::snprintf(expText, sizeof expText, "E%s%03d", exponent < 0 ? "-" : "",
                       std::abs(exponent));
-        return out + expText;
-    }
-    if (exponent < 0) {
+        out += expText;
+    } else if (exponent < 0) {
         out += '0';
         out += decimalSeparator;
-        out += std::string(size_t(-exponent - 1), '0');
-        return out + digits;
+        out.append(size_t(-exponent - 1), '0');
+        out.append(digits, count);
+    } else {
+        const size_t intDigits = size_t(exponent) + 1;
+        if (count <= intDigits) {
+            out.append(digits, count);
+            out.append(intDigits - count, '0');
+        } else {
+            out.append(digits, intDigits);
+            out += decimalSeparator;
+            out.append(digits + intDigits, count - intDigits);
+        }
     }
-    const size_t intDigits = size_t(exponent) + 1;
-    if (digits.size() <= intDigits)
-        return out + digits + std::string(intDigits - digits.size(), '0');
-    return out + digits.substr(0, intDigits) + decimalSeparator + digits.substr(intDigits);
+}
+
+std::string FormatGeneral(double value, char decimalSeparator) {
+    std::string out;
+    AppendGeneral(out, value, decimalSeparator);
+    return out;
 }
 
 std::string FormatFixed(double value, int decimals) {

@@ -31,6 +31,8 @@ char LocaleDecimalSeparator();
 // notation for zero and magnitudes in [0.0001, 1e15), otherwise d.dddE-xxx with an
 // exponent of at least three digits and no plus sign.
 std::string FormatGeneral(double value, char decimalSeparator);
+// The same, appended to out (no allocation beyond out's own growth).
+void AppendGeneral(std::string& out, double value, char decimalSeparator);
 
 // Fixed notation with the given number of decimals and a point as separator.
 std::string FormatFixed(double value, int decimals);

@@ -52,11 +52,11 @@ void AppendBlocks(const TMolekula& m, platform::Lines& out) {
         line += "\" symbol=\"";
         line += atom->Ball.Symbol;
         line += "\" x=\"";
-        line += platform::FormatGeneral(atom->X / 100, separator);
+        platform::AppendGeneral(line, atom->X / 100, separator);
         line += "\" y=\"";
-        line += platform::FormatGeneral(atom->Y / 100, separator);
+        platform::AppendGeneral(line, atom->Y / 100, separator);
         line += "\" z=\"";
-        line += platform::FormatGeneral(atom->Z / 100, separator);
+        platform::AppendGeneral(line, atom->Z / 100, separator);
         line += "\"/>";
         out.push_back(std::move(line));
     }

@@ -77,6 +77,9 @@ TEST(FormatGeneral, FifteenDigitsFixedOrScientific) {
         {-2.5e20, "-2.5E020"},
         {100, "100"},
         {1.0 / 3, "0.333333333333333"},
+        {2.0 / 3, "0.666666666666667"},
+        {0.1 + 0.2, "0.3"},
+        {-1e-5 / 3, "-3.33333333333333E-006"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatGeneral(c.value, '.'), c.text) << c.value;
