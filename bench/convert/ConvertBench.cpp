@@ -176,7 +176,8 @@ void BenchProgram(const QStringList& copies) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString corpus = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(TEVANO_CORPUS_DIR);
+    const QString corpus =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(TEVANO_SOURCE_DIR "/../shared/corpus");
     if (!QDir(corpus).exists()) {
         std::printf("corpus %s not found: nothing to measure\n", Local(corpus).c_str());
         return 0;

@@ -57,7 +57,7 @@ double ThreadCpuMs() {
 }
 
 void Bench(const std::string& name) {
-    const std::string path = std::string(TEVANO_CORPUS_DIR) + "/pdb/" + name;
+    const std::string path = std::string(TEVANO_SOURCE_DIR "/../shared/corpus") + "/pdb/" + name;
     if (!platform::FileExists(path)) {
         std::printf("%-16s skipped: %s is not there\n", name.c_str(), path.c_str());
         return;

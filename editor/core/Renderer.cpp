@@ -35,25 +35,24 @@ size_t PlaceOf(uint64_t key) {
     return size_t(key & 0xFFFFFFFFu);
 }
 
+// Pen of each wire type, plain and selected. Types the editor does not know are drawn
+// like type 1: thin lines, one pixel wider when selected.
+struct WirePen {
+    TColor Color, SelectedColor;
+    int Width, SelectedWidth;
+};
+constexpr WirePen WirePens[] = {
+    {Grey, White, 1, 2},     // unknown types
+    {Grey, White, 1, 2},     // 1 "Covalent I"
+    {Grey, White, 3, 4},     // 2 "Covalent II"
+    {Grey, White, 5, 6},     // 3 "Covalent III"
+    {Purple, Fuchsia, 2, 3}, // 4 "Ionic"
+};
+
 void SetWirePen(TCanvas& canvas, const TWire& wire) {
-    switch (wire.Typ) {
-    case 1:
-        canvas.SetPen(wire.Selected ? White : Grey, wire.Selected ? 2 : 1);
-        break;
-    case 2:
-        canvas.SetPen(wire.Selected ? White : Grey, wire.Selected ? 4 : 3);
-        break;
-    case 3:
-        canvas.SetPen(wire.Selected ? White : Grey, wire.Selected ? 6 : 5);
-        break;
-    case 4:
-        canvas.SetPen(wire.Selected ? Fuchsia : Purple, wire.Selected ? 3 : 2);
-        break;
-    // Types the editor does not know are thin lines, one pixel wider when selected.
-    default:
-        canvas.SetPen(wire.Selected ? White : Grey, wire.Selected ? 2 : 1);
-        break;
-    }
+    const WirePen& pen = WirePens[wire.Typ >= 1 && wire.Typ <= 4 ? wire.Typ : 0];
+    canvas.SetPen(wire.Selected ? pen.SelectedColor : pen.Color,
+                  wire.Selected ? pen.SelectedWidth : pen.Width);
 }
 
 int32_t DepthOf(uint64_t key) {
