@@ -265,6 +265,8 @@ void TXMLNode::SetAttribute(std::string_view name, std::string_view value) {
             return;
         }
     }
+    if (Attributes.empty())
+        Attributes.reserve(6); // an atom item has five; one allocation instead of four
     Attributes.push_back(std::move(entry));
 }
 
