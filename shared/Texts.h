@@ -13,6 +13,9 @@ std::string GetField(std::string_view text, int n, char separator);
 // The text with every character a replaced by b.
 std::string ReplaceChar(std::string text, char a, char b);
 
+// The text without leading and trailing spaces and control characters.
+std::string_view Trim(std::string_view text);
+
 // Upper-cases ASCII letters only (8-bit national letters stay as they are).
 std::string UpperAscii(std::string text);
 std::string LowerAscii(std::string text);

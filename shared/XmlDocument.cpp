@@ -93,19 +93,6 @@ std::string FromUtf8(std::string_view text) {
     return out;
 }
 
-// White space and control characters, as trimming counts them.
-bool IsBlank(char c) {
-    return uint8_t(c) <= ' ';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The part of an attribute entry before its first '='.
 std::string_view EntryName(std::string_view entry) {
     return entry.substr(0, entry.find('='));

@@ -6,10 +6,6 @@ namespace fxml {
 
 namespace {
 
-bool IsControlOrSpace(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -24,14 +20,6 @@ size_t FindChar(std::string_view s, char c, size_t pos) {
 }
 
 } // namespace
-
-std::string_view TrimControl(std::string_view text) {
-    while (!text.empty() && IsControlOrSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsControlOrSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string_view TAttributes::Value(std::string_view name) const {
     for (size_t i = 0; i < count; ++i)
@@ -69,8 +57,8 @@ void ParseAttributes(std::string_view tag, TAttributes& out) {
                     unquoted += c;
             name = unquoted;
         }
-        name = TrimControl(name);
-        const std::string_view value = TrimControl(tag.substr(open + 1, close - open - 1));
+        name = Trim(name);
+        const std::string_view value = Trim(tag.substr(open + 1, close - open - 1));
         if (!name.empty() && !value.empty()) {
             if (out.count == out.pairs.size())
                 out.pairs.emplace_back();
@@ -154,7 +142,7 @@ const std::string& TXML::Text(int32_t index) const {
 bool TXML::FindText(std::string_view tag, std::string& text) const {
     for (size_t i = 0; i < items.size(); ++i) {
         if (items[i].Tag == tag) {
-            text = TrimControl(Text(int32_t(i)));
+            text = Trim(Text(int32_t(i)));
             return true;
         }
     }

@@ -78,7 +78,4 @@ private:
     int32_t documentText = -1;
 };
 
-// Removes leading and trailing white space and control characters (bytes up to 32).
-std::string_view TrimControl(std::string_view text);
-
 } // namespace fxml

@@ -10,14 +10,6 @@ std::string_view Columns(std::string_view line, size_t from, size_t to) {
     return line.substr(from - 1, to - from + 1);
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string FormatCoordinate(double value) {
     // Correctly rounded like "%.4f", but always with a point and much faster.
     char buffer[400];

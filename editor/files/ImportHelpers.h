@@ -12,9 +12,6 @@ namespace conv {
 // Columns from..to (1-based, inclusive) of a line; shorter when the line ends earlier.
 std::string_view Columns(std::string_view line, size_t from, size_t to);
 
-// Without leading and trailing white space and control characters.
-std::string_view Trim(std::string_view text);
-
 // A converted coordinate: fixed notation with four decimals and a point.
 std::string FormatCoordinate(double value);
 

@@ -8,13 +8,13 @@
 
 #include "editor/files/ImportHelpers.h"
 #include "platform/Numbers.h"
+#include "shared/Texts.h"
 
 #include <string>
 
 namespace {
 
 using conv::Columns;
-using conv::Trim;
 
 bool ParseCoordinate(std::string_view line, size_t from, double& value) {
     return platform::ParseNumber(Trim(Columns(line, from, from + 9)), value);

@@ -23,7 +23,6 @@
 namespace {
 
 using conv::Columns;
-using conv::Trim;
 
 struct Record {
     std::string Name;      // columns 1-6, trimmed, upper case

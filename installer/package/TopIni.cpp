@@ -5,18 +5,6 @@
 
 namespace package {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (unsigned char)text.front() <= ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && (unsigned char)text.back() <= ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
-
 bool IsSectionLine(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
@@ -36,7 +24,7 @@ void ReadSection(const std::vector<std::string>& lines, std::string_view section
     if (header < 0)
         return;
     for (size_t i = size_t(header) + 1; i < lines.size() && !IsSectionLine(lines[i]); ++i) {
-        const std::string_view line = Trimmed(lines[i]);
+        const std::string_view line = Trim(lines[i]);
         if (!line.empty())
             out.emplace_back(line);
     }

@@ -71,7 +71,7 @@ void InstallSession::SetLanguage(const std::string& code) {
     for (int n = 1;; ++n) {
         const std::string item =
             package::ReadString(SetupLines, "MODULES", "ITEM" + std::to_string(n), "");
-        if (TrimText(item).empty())
+        if (std::string(Trim(item)).empty())
             break;
         Modules.push_back({package::ResolveText(GetField(item, 1, '|')),
                            package::ResolveText(GetField(item, 2, '|')), GetField(item, 3, '|'),
@@ -96,11 +96,12 @@ bool InstallSession::PrepareInstall() {
     Associations.clear();
     for (const std::string& line : JobScript) {
         const JobLine parts = SplitJobLine(line);
-        if (UpperAscii(TrimText(parts.Command)) != "ASSOCIATE")
+        if (UpperAscii(std::string(Trim(parts.Command))) != "ASSOCIATE")
             continue;
-        const std::string args = TrimText(parts.Arguments);
-        const std::string extension = WithoutQuotes(LowerAscii(TrimText(GetField(args, 1, '|'))));
-        const std::string description = WithoutQuotes(TrimText(GetField(args, 2, '|')));
+        const std::string args = std::string(Trim(parts.Arguments));
+        const std::string extension =
+            WithoutQuotes(LowerAscii(std::string(Trim(GetField(args, 1, '|')))));
+        const std::string description = WithoutQuotes(std::string(Trim(GetField(args, 2, '|'))));
         Associations.push_back("." + extension + "=" + description);
     }
     JobIndex = 0;
@@ -139,7 +140,7 @@ void InstallSession::UpdateSelectedModules() {
     SelectedModules.clear();
     for (const ModuleItem& item : Modules)
         if (item.Checked)
-            SelectedModules += UpperAscii(TrimText(item.Id)) + ",";
+            SelectedModules += UpperAscii(std::string(Trim(item.Id))) + ",";
 }
 
 void InstallSession::PrepareProcess() {

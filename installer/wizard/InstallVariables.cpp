@@ -22,15 +22,6 @@ std::string ExcludeSlash(std::string_view path) {
     return std::string(path);
 }
 
-std::string TrimText(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 std::string ReplaceText(std::string_view text, std::string_view find, std::string_view replacement,
                         bool all) {
     if (find.empty())
@@ -79,8 +70,8 @@ std::string Expand(const Lines& variables, std::string_view text, bool trim) {
         std::string name = line.substr(0, eq);
         std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
         if (trim) {
-            name = TrimText(name);
-            value = TrimText(value);
+            name = std::string(Trim(name));
+            value = std::string(Trim(value));
         }
         result = ReplaceText(result, name, value, true);
     }

@@ -22,8 +22,6 @@ using Lines = std::vector<std::string>;
 std::string IncludeSlash(std::string_view path, char separator = platform::HostSeparator);
 // Removes one trailing '\' or '/' ("C:\" gives "C:", "/" gives the empty text).
 std::string ExcludeSlash(std::string_view path);
-// The text without characters up to and including the space at either end.
-std::string TrimText(std::string_view text);
 // Replaces the first (or every) occurrence of find, matched ignoring letter case. An
 // empty find never matches.
 std::string ReplaceText(std::string_view text, std::string_view find, std::string_view replacement,

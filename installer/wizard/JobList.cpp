@@ -25,7 +25,7 @@ std::vector<std::string> ModuleNames(std::string_view list) {
     comma.SetLine(list);
     std::vector<std::string> names;
     while (comma.HasMore()) {
-        std::string name = UpperAscii(TrimText(comma.NextField()));
+        std::string name = UpperAscii(std::string(Trim(comma.NextField())));
         if (!name.empty())
             names.push_back(std::move(name));
     }
@@ -70,7 +70,7 @@ JobLine SplitJobLine(std::string_view line) {
     const std::string_view body = line.substr(0, arrow);
     if (arrow != std::string_view::npos) {
         parts.HasModules = true;
-        parts.Modules = UpperAscii(TrimText(line.substr(arrow + 2)));
+        parts.Modules = UpperAscii(std::string(Trim(line.substr(arrow + 2))));
     }
     const size_t open = body.find('(');
     parts.Command = std::string(body.substr(0, open));
@@ -154,23 +154,24 @@ void JobList::ExpandJobLine(std::string_view line, const JobContext& context) {
 }
 
 void JobList::ExpandKey(const JobLine& line, const JobContext& context) {
-    const std::string root = UpperAscii(TrimText(GetField(line.Arguments, 1, '|')));
-    const std::string key = IncludeSlash(
-        ExpandVariablesUnquoted(context.Variables, TrimText(GetField(line.Arguments, 2, '|'))),
-        '\\');
+    const std::string root = UpperAscii(std::string(Trim(GetField(line.Arguments, 1, '|'))));
+    const std::string key =
+        IncludeSlash(ExpandVariablesUnquoted(context.Variables,
+                                             std::string(Trim(GetField(line.Arguments, 2, '|')))),
+                     '\\');
     AddJobRecord("CREATEKEY|" + root + "|" + key + "|1");
     TotalWeight += 1;
 }
 
 void JobList::ExpandSetKey(const JobLine& line, const JobContext& context) {
     TpLoader bar = BarTokenizer(line.Arguments);
-    const std::string root = UpperAscii(TrimText(bar.NextField()));
-    const std::string key =
-        IncludeSlash(ExpandVariablesUnquoted(context.Variables, TrimText(bar.NextField())), '\\');
-    const std::string name = TrimText(bar.NextField());
-    const std::string type = UpperAscii(TrimText(bar.NextField()));
+    const std::string root = UpperAscii(std::string(Trim(bar.NextField())));
+    const std::string key = IncludeSlash(
+        ExpandVariablesUnquoted(context.Variables, std::string(Trim(bar.NextField()))), '\\');
+    const std::string name = std::string(Trim(bar.NextField()));
+    const std::string type = UpperAscii(std::string(Trim(bar.NextField())));
     // The value is expanded only when the record is carried out.
-    const std::string value = TrimText(bar.NextField());
+    const std::string value = std::string(Trim(bar.NextField()));
     AddJobRecord("SETKEY|" + root + "|" + key + "|" + name + "|" + type + "|" + value + "|1");
     TotalWeight += 1;
 }
@@ -178,17 +179,17 @@ void JobList::ExpandSetKey(const JobLine& line, const JobContext& context) {
 void JobList::ExpandShortcut(const JobLine& line, const JobContext& context) {
     TotalWeight += 1;
     TpLoader bar = BarTokenizer(line.Arguments);
-    const std::string folder =
-        IncludeSlash(ExpandVariablesUnquoted(context.Variables, TrimText(bar.NextField())));
-    const std::string name = ExpandVariables(context.Variables, TrimText(bar.NextField()));
+    const std::string folder = IncludeSlash(
+        ExpandVariablesUnquoted(context.Variables, std::string(Trim(bar.NextField()))));
+    const std::string name = ExpandVariables(context.Variables, std::string(Trim(bar.NextField())));
     const std::string target =
-        ExpandVariablesUnquoted(context.Variables, TrimText(bar.NextField()));
+        ExpandVariablesUnquoted(context.Variables, std::string(Trim(bar.NextField())));
     AddJobRecord("SHORTCUT|" + folder + "|" + name + "|" + target + "|1");
 }
 
 void JobList::ExpandAssociate(const JobLine& line, const JobContext& context) {
     TpLoader bar = BarTokenizer(line.Arguments);
-    std::string extension = UpperAscii(TrimText(bar.NextField()));
+    std::string extension = UpperAscii(std::string(Trim(bar.NextField())));
     int index = -1;
     for (size_t i = 0; i < context.Associations.size() && index < 0; ++i)
         if (SameTextAscii(GetField(context.Associations[i], 1, '='), "." + extension))
@@ -229,8 +230,8 @@ void JobList::ExpandAssociate(const JobLine& line, const JobContext& context) {
 
 void JobList::ExpandCopy(const JobLine& line, const JobContext& context) {
     TpLoader bar = BarTokenizer(line.Arguments);
-    std::string source = TrimText(bar.NextField());
-    std::string destination = TrimText(bar.NextField());
+    std::string source = std::string(Trim(bar.NextField()));
+    std::string destination = std::string(Trim(bar.NextField()));
     const std::string searchPath = ExpandVariablesUnquoted(context.Variables, source);
 
     const size_t star = source.find('*');
