@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cctype>
+#include <dirent.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +61,68 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext) {
     const size_t dot = path.rfind('.');
     const size_t cut = (dot == std::string_view::npos || dot < nameStart) ? path.size() : dot;
     return std::string(path.substr(0, cut)) + std::string(ext);
+}
+
+std::string WithTrailingSeparator(std::string folder) {
+    if (!folder.empty() && !IsPathSeparator(folder.back()))
+        folder += HostSeparator;
+    return folder;
+}
+
+namespace {
+
+// The entry of folder whose name equals part ignoring ASCII letter case, or empty.
+std::string MatchInFolder(const std::string& folder, std::string_view part) {
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                            ::closedir);
+    std::string best;
+    if (!dir)
+        return best;
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    const auto same = [&](char a, char b) { return fold(a) == fold(b); };
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == ".." ||
+            !std::equal(name.begin(), name.end(), part.begin(), part.end(), same))
+            continue;
+        if (best.empty() || name < best)
+            best = name;
+    }
+    return best;
+}
+
+bool PathExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::string FindPathIgnoringCase(const std::string& base, std::string_view path) {
+    std::string found = !path.empty() && path[0] == '/' ? "/" : WithTrailingSeparator(base);
+    bool any = false;
+    for (size_t start = 0; start <= path.size();) {
+        size_t end = start;
+        while (end < path.size() && !IsPathSeparator(path[end]))
+            ++end;
+        if (end > start) {
+            const std::string_view part = path.substr(start, end - start);
+            std::string next = found + std::string(part);
+            if (!PathExists(next)) {
+                const std::string match = MatchInFolder(found, part);
+                if (match.empty())
+                    return {};
+                next = found + match;
+            }
+            found = std::move(next) + HostSeparator;
+            any = true;
+        }
+        start = end + 1;
+    }
+    if (!any)
+        return {};
+    found.pop_back();
+    return found;
 }
 
 bool FileExists(const std::string& path) {

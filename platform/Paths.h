@@ -22,6 +22,16 @@ std::string ExtractFileName(std::string_view path); // name with extension
 std::string ExtractFileExt(std::string_view path);  // ".ext" of the name, or empty
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
 
+// The folder with a separator at its end; an empty folder stays empty.
+std::string WithTrailingSeparator(std::string folder);
+
+// The existing file or folder that path stands for, spelled as on disk, or empty. Both
+// '\' and '/' separate the path's parts; a part that does not exist as written is matched
+// ignoring the letter case of ASCII letters (the first such name in name order), as on
+// the disks the names were written for. A relative path is taken inside base (or the
+// current folder when base is empty).
+std::string FindPathIgnoringCase(const std::string& base, std::string_view path);
+
 bool FileExists(const std::string& path);       // an existing file, not a folder
 bool DirectoryExists(const std::string& path);  // an existing folder
 bool IsFileWritable(const std::string& path);   // false for a "read-only" file

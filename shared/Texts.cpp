@@ -1,5 +1,7 @@
 #include "Texts.h"
 
+#include <algorithm>
+
 std::string GetField(std::string_view text, int n, char separator) {
     if (n < 1)
         return {};
@@ -56,6 +58,14 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
             return false;
     }
     return true;
+}
+
+bool LessTextAscii(std::string_view a, std::string_view b) {
+    const auto folded = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return folded(x) < folded(y); });
 }
 
 std::string LookupText(const std::vector<std::string>& texts, std::string_view key,

@@ -20,6 +20,8 @@ std::string_view Trim(std::string_view text);
 std::string UpperAscii(std::string text);
 std::string LowerAscii(std::string text);
 bool SameTextAscii(std::string_view a, std::string_view b);
+// Orders texts ignoring the letter case of ASCII letters.
+bool LessTextAscii(std::string_view a, std::string_view b);
 
 // The language-text rule of both programs over a list of "key=value" lines: the value of
 // the first line whose key (everything before the first '=') matches ignoring letter

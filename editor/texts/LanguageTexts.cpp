@@ -4,7 +4,6 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-#include <QDir>
 #include <algorithm>
 
 std::vector<std::string> LanguageTexts;
@@ -12,22 +11,6 @@ std::string LanguageCode;
 int DialogCharset = 1;
 
 namespace {
-
-std::string WithSeparator(std::string folder) {
-    if (!folder.empty() && !platform::IsPathSeparator(folder.back()))
-        folder += platform::HostSeparator;
-    return folder;
-}
-
-// Orders whole entries ignoring the letter case of ASCII letters.
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto fold = [](char c) {
-            return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        };
-        return fold(x) < fold(y);
-    });
-}
 
 void SetEntry(std::vector<std::string>& texts, std::string_view key, const std::string& value) {
     for (std::string& line : texts) {
@@ -45,17 +28,9 @@ void SetEntry(std::vector<std::string>& texts, std::string_view key, const std::
 std::string LanguageFileName(const std::string& systemFolder, const std::string& code) {
     if (code.empty())
         return {};
-    const std::string folder = WithSeparator(systemFolder);
     const std::string name = "tevanochem_" + code + ".lng";
-    if (platform::FileExists(folder + name))
-        return folder + name;
-    const QDir dir(QString::fromLocal8Bit(folder.empty() ? std::string(".") : folder));
-    for (const QString& entry : dir.entryList(QDir::Files)) {
-        const std::string candidate = entry.toLocal8Bit().toStdString();
-        if (SameTextAscii(candidate, name))
-            return folder + candidate;
-    }
-    return folder + name;
+    const std::string found = platform::FindPathIgnoringCase(systemFolder, name);
+    return found.empty() ? platform::WithTrailingSeparator(systemFolder) + name : found;
 }
 
 void LoadLanguage(const std::string& systemFolder, const std::string& code) {
@@ -72,7 +47,9 @@ void LoadLanguage(const std::string& systemFolder, const std::string& code) {
         LanguageTexts = {"LNG=ENG", "CHARSET=1"};
         DialogCharset = 1;
     }
-    std::stable_sort(LanguageTexts.begin(), LanguageTexts.end(), LessIgnoringCase);
+    std::stable_sort(
+        LanguageTexts.begin(), LanguageTexts.end(),
+        [](const std::string& a, const std::string& b) { return LessTextAscii(a, b); });
 }
 
 std::string GetText(std::string_view key, std::string_view englishDefault) {

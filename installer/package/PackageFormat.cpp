@@ -12,14 +12,6 @@ uint64_t MaxUnpackedEntrySize(uint64_t packageFileSize) {
     return std::clamp(packageFileSize * 64, Floor, Ceiling);
 }
 
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
-    const auto folded = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? (unsigned char)(c - 'A' + 'a') : (unsigned char)c;
-    };
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [&](char x, char y) { return folded(x) < folded(y); });
-}
-
 uint32_t ReadU32(const char* bytes) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes);
     return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;

@@ -45,9 +45,6 @@ uint64_t MaxUnpackedEntrySize(uint64_t packageFileSize);
 constexpr uint64_t MaxUnpackedIndexSize = 8u << 20;
 constexpr uint64_t MaxTextEntrySize = 8u << 20;
 
-// The order of index lines: bytes compared with ASCII letters folded to lower case.
-bool LessIgnoringCase(std::string_view a, std::string_view b);
-
 uint32_t ReadU32(const char* bytes);
 void AppendU32(std::string& out, uint32_t value);
 

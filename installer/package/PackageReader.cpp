@@ -155,7 +155,7 @@ bool OpenPackage() {
     }
     std::stable_sort(
         s.PackageIndex.begin(), s.PackageIndex.end(),
-        [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
+        [](const std::string& a, const std::string& b) { return LessTextAscii(a, b); });
     s.PackageOpen = !s.PackageIndex.empty();
     return s.PackageOpen;
 }

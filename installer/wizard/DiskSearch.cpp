@@ -1,7 +1,6 @@
 #include "installer/wizard/DiskSearch.h"
 
 #include "platform/Paths.h"
-#include "shared/Texts.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -10,57 +9,6 @@
 #include <sys/stat.h>
 
 namespace wizard {
-
-namespace {
-
-std::string WithSeparator(std::string path) {
-    if (path.empty() || !platform::IsPathSeparator(path.back()))
-        path.push_back('/');
-    return path;
-}
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-std::string MatchInFolder(const std::string& folder, const std::string& part) {
-    for (const DiskEntry& entry : ListFolder(folder))
-        if (SameTextAscii(entry.Name, part))
-            return entry.Name;
-    return {};
-}
-
-} // namespace
-
-std::string FindOnDisk(const std::string& base, const std::string& path) {
-    const bool absolute = !path.empty() && path[0] == '/';
-    std::string found = absolute ? std::string(1, '/') : base.empty() ? base : WithSeparator(base);
-    size_t start = 0;
-    bool any = false;
-    while (start <= path.size()) {
-        size_t end = start;
-        while (end < path.size() && !platform::IsPathSeparator(path[end]))
-            ++end;
-        if (end > start) {
-            const std::string part = path.substr(start, end - start);
-            std::string next = found + part;
-            if (!Exists(next)) {
-                const std::string match = MatchInFolder(found.empty() ? "." : found, part);
-                if (match.empty())
-                    return {};
-                next = found + match;
-            }
-            found = WithSeparator(std::move(next));
-            any = true;
-        }
-        start = end + 1;
-    }
-    if (!any)
-        return {};
-    found.pop_back();
-    return found;
-}
 
 bool FileSize(const std::string& path, uint64_t& size) {
     struct stat st;
@@ -75,7 +23,7 @@ std::vector<DiskEntry> ListFolder(const std::string& folder) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir)
         return entries;
-    const std::string prefix = WithSeparator(folder);
+    const std::string prefix = platform::WithTrailingSeparator(folder);
     while (const dirent* d = ::readdir(dir.get())) {
         const std::string name = d->d_name;
         if (name == "." || name == "..")

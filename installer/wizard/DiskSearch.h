@@ -1,8 +1,5 @@
-// Finding the files a job script names on disk.
-//
-// Scripts were written for a disk that ignores letter case and separates folders with
-// '\'. Here both '\' and '/' separate folders, and a part of a path that does not exist
-// as written is matched ignoring letter case against what its folder holds.
+// Listing the folders a job script's wildcard copies walk, and matching their names.
+// (Paths the script names are looked up with platform::FindPathIgnoringCase.)
 #pragma once
 
 #include <cstdint>
@@ -10,10 +7,6 @@
 #include <vector>
 
 namespace wizard {
-
-// The existing file or folder that path stands for, spelled as on disk, or empty. A
-// relative path is taken inside base.
-std::string FindOnDisk(const std::string& base, const std::string& path);
 
 struct DiskEntry {
     std::string Name;

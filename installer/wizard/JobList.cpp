@@ -2,6 +2,7 @@
 
 #include "installer/package/PackageReader.h"
 #include "installer/wizard/DiskSearch.h"
+#include "platform/Paths.h"
 #include "shared/Texts.h"
 #include "shared/TpLoader.h"
 
@@ -252,9 +253,9 @@ void JobList::ExpandCopy(const JobLine& line, const JobContext& context) {
     if (wildcard) {
         const std::string folderPart = platform::ExtractFilePath(searchPath);
         const std::string pattern = platform::ExtractFileName(searchPath);
-        const std::string folder = folderPart.empty()
-                                       ? ExcludeSlash(context.SourceFolder)
-                                       : FindOnDisk(context.SourceFolder, folderPart);
+        const std::string folder =
+            folderPart.empty() ? ExcludeSlash(context.SourceFolder)
+                               : platform::FindPathIgnoringCase(context.SourceFolder, folderPart);
         const std::string destinationFolder = platform::ExtractFilePath(destination);
         for (const DiskEntry& entry :
              folder.empty() ? std::vector<DiskEntry>() : ListFolder(folder)) {
@@ -267,7 +268,8 @@ void JobList::ExpandCopy(const JobLine& line, const JobContext& context) {
                          Quoted(destinationFolder + entry.Name) + "|" + std::to_string(entry.Size));
             TotalWeight += int64_t(entry.Size);
         }
-    } else if (const std::string path = FindOnDisk(context.SourceFolder, searchPath);
+    } else if (const std::string path =
+                   platform::FindPathIgnoringCase(context.SourceFolder, searchPath);
                !path.empty()) {
         foundOnDisk = true;
         uint64_t size = 0;

@@ -3,6 +3,7 @@
 // MAKEDIR and a COPY line for each folder found below DIR.
 #include "installer/wizard/DiskSearch.h"
 #include "installer/wizard/JobList.h"
+#include "platform/Paths.h"
 #include "shared/Texts.h"
 
 #include <set>
@@ -29,8 +30,9 @@ public:
     // '\' unless empty); returns the index after the last inserted line.
     size_t Expand(const std::string& sub = "", int depth = 0) {
         const std::string below = relative + sub;
-        const std::string folder =
-            below.empty() ? ExcludeSlash(sourceFolder) : FindOnDisk(sourceFolder, below);
+        const std::string folder = below.empty()
+                                       ? ExcludeSlash(sourceFolder)
+                                       : platform::FindPathIgnoringCase(sourceFolder, below);
         if (folder.empty() || depth > MaxFolderDepth)
             return insertAt;
         for (const DiskEntry& entry : ListFolder(folder)) {

@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -31,4 +32,16 @@ TEST(Paths, AbsoluteOnThisHostAndAsWrittenOnWindows) {
         EXPECT_TRUE(IsAbsolutePath(p)) << p;
     for (const char* p : {"", "tmp/x", "SYSTEM\\a", "C:", "%DSTROOT%"})
         EXPECT_FALSE(IsAbsolutePath(p)) << p;
+}
+
+TEST(FindPathIgnoringCase, MatchesEachPartAsOnDiskOrFindsNothing) {
+    TestDir dir;
+    dir.Write("Media/Data/Deep (1).mol", "x");
+    const std::string base = dir.Path();
+    EXPECT_EQ(FindPathIgnoringCase(base, "MEDIA\\data/deep (1).MOL"),
+              base + "/Media/Data/Deep (1).mol");
+    EXPECT_EQ(FindPathIgnoringCase(base, "media/DATA"), base + "/Media/Data");
+    EXPECT_EQ(FindPathIgnoringCase("", base + "/MEDIA"), base + "/Media"); // absolute
+    EXPECT_EQ(FindPathIgnoringCase(base, "media/none.mol"), "");
+    EXPECT_EQ(FindPathIgnoringCase(base, "\\/"), "");
 }

@@ -2,6 +2,7 @@
 
 #include "installer/package/PackageFormat.h"
 #include "platform/TextFile.h"
+#include "shared/Texts.h"
 
 #include <bzlib.h>
 
@@ -20,9 +21,9 @@ namespace {
 
 // Index order, then byte order between names that differ only in letter case.
 bool LessForIndex(const PackEntry& a, const PackEntry& b) {
-    if (LessIgnoringCase(a.Name, b.Name))
+    if (LessTextAscii(a.Name, b.Name))
         return true;
-    return !LessIgnoringCase(b.Name, a.Name) && a.Name < b.Name;
+    return !LessTextAscii(b.Name, a.Name) && a.Name < b.Name;
 }
 
 std::string IndexName(const fs::path& relative) {
