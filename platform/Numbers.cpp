@@ -15,13 +15,17 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Checks the shape of a number text (commas already turned into points) and returns the
-// part from the sign on, or false when the shape is wrong.
-bool NumberShape(std::string_view s, std::string_view& body) {
+bool IsPoint(char c) {
+    return c == '.' || c == ',';
+}
+
+// Length of the longest start of s that has the shape of a number (spaces, a sign, digits
+// with at most one point or comma, an exponent only when digits follow its letter); 0
+// when s does not begin with one.
+size_t NumberPrefix(std::string_view s) {
     size_t i = 0;
     while (i < s.size() && s[i] == ' ')
         ++i;
-    const size_t start = i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
     size_t digits = 0;
@@ -29,41 +33,38 @@ bool NumberShape(std::string_view s, std::string_view& body) {
     for (; i < s.size(); ++i) {
         if (IsDigit(s[i]))
             ++digits;
-        else if (s[i] == '.' && !point)
+        else if (IsPoint(s[i]) && !point)
             point = true;
         else
             break;
     }
     if (digits == 0)
-        return false;
+        return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        size_t expDigits = 0;
-        while (i < s.size() && IsDigit(s[i])) {
-            ++i;
-            ++expDigits;
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j]))
+                ++j;
+            i = j;
         }
-        if (expDigits == 0)
-            return false;
     }
-    if (i != s.size())
-        return false;
-    body = s.substr(start);
-    return true;
+    return i;
 }
 
 } // namespace
 
 bool ParseNumber(std::string_view text, double& value) {
+    if (text.empty() || NumberPrefix(text) != text.size())
+        return false;
     std::string s(text);
     for (char& c : s)
         if (c == ',')
             c = '.';
-    std::string_view body;
-    if (!NumberShape(s, body))
-        return false;
+    std::string_view body = s;
+    while (body.front() == ' ')
+        body.remove_prefix(1);
     bool negative = false;
     if (body.front() == '+' || body.front() == '-') {
         negative = body.front() == '-';
@@ -113,6 +114,11 @@ bool ParseInt(std::string_view text, int32_t& value, bool allowHex) {
         return false;
     value = int32_t(v);
     return true;
+}
+
+double LeadingNumber(std::string_view text) {
+    double v = 0;
+    return ParseNumber(text.substr(0, NumberPrefix(text)), v) ? v : 0;
 }
 
 int32_t IntOr(std::string_view text, int32_t fallback) {

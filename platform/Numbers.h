@@ -16,6 +16,10 @@ namespace platform {
 // is not a number or does not fit a double.
 bool ParseNumber(std::string_view text, double& value);
 
+// The number at the start of a text by the same rule ("1,5x" gives 1.5), or 0 when the
+// text does not begin with one.
+double LeadingNumber(std::string_view text);
+
 // Parses a 32-bit integer: optional leading spaces, an optional sign, then decimal digits
 // (or, with allowHex, '$' followed by hexadecimal digits). Nothing may follow. False when
 // the text is not an integer or does not fit.

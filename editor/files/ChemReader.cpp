@@ -27,44 +27,6 @@ int SlotOfId(std::string_view text) {
     return id > 0 && id <= MaxAtomSlots ? id - 1 : -1;
 }
 
-// The number at the start of a text (commas count as points), or 0 when the text does
-// not begin with one: "1,5x" gives 1.5. The prefix taken is the longest one with the shape
-// of a number: spaces, a sign, digits with one point, and an exponent only when digits
-// follow its letter.
-double LeadingNumber(std::string_view text) {
-    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    auto isPoint = [](char c) { return c == '.' || c == ','; };
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    size_t digits = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i]))
-            ++digits;
-        else if (isPoint(text[i]) && !point)
-            point = true;
-        else
-            break;
-    }
-    if (digits == 0)
-        return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    double v = 0;
-    return platform::ParseNumber(text.substr(0, i), v) ? v : 0;
-}
-
 void ReadSettings(TMolekula& m, const fxml::TAttributes& a) {
     double v = 0;
     if (const std::string_view t = a.Value("MinFactor"); !t.empty())
@@ -72,7 +34,7 @@ void ReadSettings(TMolekula& m, const fxml::TAttributes& a) {
     if (const std::string_view t = a.Value("MaxFactor"); !t.empty())
         m.MaxFactor = platform::ParseNumber(t, v) ? v : 2.5;
     if (const std::string_view t = a.Value("BallFactor"); !t.empty()) {
-        m.BallFactor = LeadingNumber(t);
+        m.BallFactor = platform::LeadingNumber(t);
         if (!(m.BallFactor >= m.MinFactor))
             m.BallFactor = m.MinFactor;
         else if (m.BallFactor > m.MaxFactor)
